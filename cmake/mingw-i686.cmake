@@ -1,0 +1,3 @@
+set(VARNOTEL_MINGW_ARCH i686)
+set(VARNOTEL_MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

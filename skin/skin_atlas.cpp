@@ -1,0 +1,1 @@
+#include "skin_atlas.h"

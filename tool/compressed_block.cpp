@@ -1,0 +1,1 @@
+#include "compressed_block.h"

@@ -1,0 +1,1 @@
+#include "pending_events.h"

@@ -1,0 +1,1 @@
+#include "symbol_codec.h"

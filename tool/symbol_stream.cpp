@@ -1,0 +1,1 @@
+#include "symbol_stream.h"

@@ -1,0 +1,47 @@
+// The codec in incremental form, for inputs of any size: feed chunks, get
+// output as it comes. Feeding the whole input in one chunk gives exactly
+// what the one-shot functions of symbol_codec.h give.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "byte_types.h"
+#include "codec_status.h"
+
+class SymbolTextEncoder {
+public:
+    // The block header holds the input's length, so it is needed first.
+    explicit SymbolTextEncoder(std::uint64_t totalLength);
+    ~SymbolTextEncoder();
+    SymbolTextEncoder(const SymbolTextEncoder&) = delete;
+    SymbolTextEncoder& operator=(const SymbolTextEncoder&) = delete;
+
+    // Appends the symbol text made so far to `out`. Once a call fails every
+    // later call returns the same status.
+    CodecStatus feed(const std::uint8_t* data, std::size_t size, AnsiText& out);
+    // Ends the stream; fails when fewer or more bytes came than announced.
+    CodecStatus finish(AnsiText& out);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+class SymbolTextDecoder {
+public:
+    SymbolTextDecoder();
+    ~SymbolTextDecoder();
+    SymbolTextDecoder(const SymbolTextDecoder&) = delete;
+    SymbolTextDecoder& operator=(const SymbolTextDecoder&) = delete;
+
+    // Appends the bytes decoded so far to `out`. They are final only when
+    // finish() returns Ok: the check value comes at the stream's end.
+    CodecStatus feed(const char* text, std::size_t size, ByteArray& out);
+    CodecStatus finish(ByteArray& out);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
