@@ -98,6 +98,17 @@ DWORD writeWholeFile(const AnsiText& path, const ByteArray& bytes) {
     if (fullLength == 0 || fullLength >= sizeof fullPath) {
         return fullLength == 0 ? GetLastError() : static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE);
     }
+    // An existing target must be writable by us alone, as if written in
+    // place: a read-only file, a folder or a file in use is refused before
+    // anything is made.
+    {
+        FileHandle target(CreateFileA(fullPath, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        const DWORD openError = target.handle == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+        if (openError != ERROR_SUCCESS && openError != ERROR_FILE_NOT_FOUND) {
+            return openError;
+        }
+    }
     char temporaryPath[MAX_PATH];
     if (!GetTempFileNameA(folderOf(fullPath).c_str(), "vnt", 0, temporaryPath)) {
         return GetLastError();
