@@ -32,6 +32,13 @@ HBITMAP copyToDibSection(HBITMAP picture) {
     SelectObject(to, oldTo);
     DeleteDC(from);
     DeleteDC(to);
+
+    // The decoder may leave 0xFF in the unused fourth byte; colour-to-mask
+    // conversion compares whole pixels, so a magenta key would never match.
+    GdiFlush();
+    auto* pixels = static_cast<DWORD*>(bits);
+    for (LONG i = 0; pixels && i < info.bmWidth * info.bmHeight; ++i)
+        pixels[i] &= 0x00FFFFFF;
     return copy;
 }
 
