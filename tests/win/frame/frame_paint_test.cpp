@@ -228,6 +228,19 @@ TEST_F(FramePixels, IconIsDrawnAt8And7In16x16) {
     EXPECT_EQ(describe(box), describe({8, 7, 23, 22}));
 }
 
+TEST_F(FramePixels, ButtonGroupCornersShowWhatIsBeneath) {
+    for (int active : {1, 0}) {
+        SCOPED_TRACE(active ? "active" : "inactive");
+        writeSkinProp(window, SkinProp::active, active);
+        MemoryCanvas canvas(400, 300, RGB(255, 0, 0));
+        paintCaptionButtons(window, canvas.dc());
+        // The close sprites' three bottom-right corner pixels are magenta.
+        for (POINT p : {POINT{385, 17}, POINT{384, 17}, POINT{385, 16}})
+            EXPECT_EQ(canvas.pixel(p.x, p.y), RGB(255, 0, 0)) << p.x << "," << p.y;
+        EXPECT_NE(canvas.pixel(383, 17), RGB(255, 0, 0));
+    }
+}
+
 struct TextAreaCase {
     const char* name;
     bool systemMenu;
