@@ -32,12 +32,13 @@ HBITMAP copyToDibSection(HBITMAP picture) {
     SelectObject(to, oldTo);
     DeleteDC(from);
     DeleteDC(to);
-
-    // The decoder may leave 0xFF in the unused fourth byte; colour-to-mask
-    // conversion compares whole pixels, so a magenta key would never match.
+    // The decoder gives every pixel an opaque alpha byte. The colour-key
+    // mask of keyed sprites compares whole pixels against the key, so the
+    // byte (unused in a BI_RGB bitmap) is cleared; otherwise no magenta
+    // pixel would ever match.
     GdiFlush();
-    auto* pixels = static_cast<DWORD*>(bits);
-    for (LONG i = 0; pixels && i < info.bmWidth * info.bmHeight; ++i)
+    auto* pixels = static_cast<UINT32*>(bits);
+    for (LONG i = 0; bits && i < info.bmWidth * info.bmHeight; ++i)
         pixels[i] &= 0x00FFFFFF;
     return copy;
 }
