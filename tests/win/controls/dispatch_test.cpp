@@ -45,7 +45,8 @@ TEST_F(ControlDispatchTest, EachClassAndKindGetsItsSkinProcedure) {
         {"Button", BS_3STATE, unchanged},
         {"Button", BS_AUTO3STATE, unchanged},
         {"Button", BS_GROUPBOX, unchanged},
-        {"Button", BS_USERBUTTON, unchanged},
+        // The system turns a user button into a push button when creating it.
+        {"Button", BS_USERBUTTON, pushButtonSkinProc},
         {"Button", BS_OWNERDRAW, unchanged},
         {"Button", 0x0A, unchanged},
         {"Button", 0x0C, unchanged},

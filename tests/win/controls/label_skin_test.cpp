@@ -74,22 +74,25 @@ TEST_F(LabelSkinTest, LinesStartAtTheTopWrapAtWordsAndAreCutAtTheBottom) {
 }
 
 TEST_F(LabelSkinTest, ShowsTheFirst2047BytesOfALongerText) {
-    // One line of dots with a wide letter at byte 2047 (the last one shown)
-    // and more letters after it; the label is wide enough for all.
-    std::string text(2046, '.');
+    // 1023 line breaks fill bytes 0 to 2045; the last line holds one letter
+    // at byte 2046, the last one shown, and more letters after it.
+    const int line = lineHeight();
+    std::string text;
+    for (int i = 0; i < 1023; ++i) text += "\r\n";
     text += std::string(10, 'W');
     Canvas probe(10, 10);
     SelectObject(probe.dc(), GetStockObject(DEFAULT_GUI_FONT));
-    SIZE shown, withNext;
-    GetTextExtentPoint32A(probe.dc(), text.c_str(), 2047, &shown);
-    GetTextExtentPoint32A(probe.dc(), text.c_str(), 2048, &withNext);
-    ASSERT_GT(withNext.cx, shown.cx + 3);
+    SIZE one, two;
+    GetTextExtentPoint32A(probe.dc(), "W", 1, &one);
+    GetTextExtentPoint32A(probe.dc(), "WW", 2, &two);
 
-    Canvas canvas(withNext.cx + 100, 30);
+    Canvas canvas(200, 1025 * line);
     paintLabel(canvas, text, SS_LEFT);
     RECT ink = textInk(canvas);
-    EXPECT_GT(ink.right, shown.cx - 3);
-    EXPECT_LE(ink.right, shown.cx + 1);
+    EXPECT_GE(ink.top, 1023 * line);
+    EXPECT_GT(ink.right, one.cx / 2);
+    EXPECT_LE(ink.right, one.cx + 1);
+    EXPECT_LT(ink.right, two.cx - 2);
 }
 
 TEST_F(LabelSkinTest, AmpersandsArePrefixesEvenWithSsNoprefix) {

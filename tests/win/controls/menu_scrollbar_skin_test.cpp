@@ -17,6 +17,7 @@ TEST_F(SizeBoxSkinTest, GripSitsInTheBottomRightTenByTenOnTheBackground) {
         SCOPED_TRACE(c.name);
         HWND box = createChild("ScrollBar", "", SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 0, 0,
                                c.width, c.height);
+        MoveWindow(box, 0, 0, c.width, c.height, FALSE);  // it took the system's size
         installSizeBoxSkin(box);
         Canvas canvas(c.width, c.height);
         RECT all{0, 0, c.width, c.height};
