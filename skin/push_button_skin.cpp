@@ -2,6 +2,7 @@
 
 #include "control_constants.h"
 #include "control_paint.h"
+#include "frame_layout.h"
 #include "skin_atlas.h"
 #include "sprite.h"
 #include "window_props.h"
@@ -25,10 +26,6 @@ HGLOBAL titleBlockOf(HWND window) {
     return reinterpret_cast<HGLOBAL>(readSkinProp(window, SkinProp::titleBlock));
 }
 
-RECT sheetRect(int x, int y, int width, int height) {
-    return RECT{x, y, width, height};
-}
-
 // The face stretched to width x height: corners keyed (their magenta
 // pixels let the parent show through), edges and centre opaque.
 void drawButtonFace(HDC dc, const SkinPiece& piece, int width, int height, COLORREF key) {
@@ -44,15 +41,15 @@ void drawButtonFace(HDC dc, const SkinPiece& piece, int width, int height, COLOR
         int keyed;
     };
     const Slice slices[] = {
-        {sheetRect(0, 0, l, t), sheetRect(sx, sy, l, t), 1},
-        {sheetRect(0, t, l, midH), sheetRect(sx, sy + t, l, srcMidH), 0},
-        {sheetRect(0, height - b, l, b), sheetRect(sx, sy + sh - b, l, b), 1},
-        {sheetRect(l, 0, midW, t), sheetRect(sx + l, sy, srcMidW, t), 0},
-        {sheetRect(l, height - b, midW, b), sheetRect(sx + l, sy + sh - b, srcMidW, b), 0},
-        {sheetRect(width - r, 0, r, t), sheetRect(sx + sw - r, sy, r, t), 1},
-        {sheetRect(width - r, t, r, midH), sheetRect(sx + sw - r, sy + t, r, srcMidH), 0},
-        {sheetRect(width - r, height - b, r, b), sheetRect(sx + sw - r, sy + sh - b, r, b), 1},
-        {sheetRect(l, t, midW, midH), sheetRect(sx + l, sy + t, srcMidW, srcMidH), 0},
+        {skinRect(0, 0, l, t), skinRect(sx, sy, l, t), 1},
+        {skinRect(0, t, l, midH), skinRect(sx, sy + t, l, srcMidH), 0},
+        {skinRect(0, height - b, l, b), skinRect(sx, sy + sh - b, l, b), 1},
+        {skinRect(l, 0, midW, t), skinRect(sx + l, sy, srcMidW, t), 0},
+        {skinRect(l, height - b, midW, b), skinRect(sx + l, sy + sh - b, srcMidW, b), 0},
+        {skinRect(width - r, 0, r, t), skinRect(sx + sw - r, sy, r, t), 1},
+        {skinRect(width - r, t, r, midH), skinRect(sx + sw - r, sy + t, r, srcMidH), 0},
+        {skinRect(width - r, height - b, r, b), skinRect(sx + sw - r, sy + sh - b, r, b), 1},
+        {skinRect(l, t, midW, midH), skinRect(sx + l, sy + t, srcMidW, srcMidH), 0},
     };
     for (const Slice& slice : slices) {
         drawSkinPiece(dc, slice.destination, slice.source, key, slice.keyed);
