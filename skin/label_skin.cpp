@@ -2,7 +2,7 @@
 
 #include "control_constants.h"
 #include "control_paint.h"
-#include "window_props.h"
+#include "control_proc.h"
 
 namespace {
 
@@ -29,16 +29,11 @@ void paintIconLabel(HWND window, HDC dc) {
 }  // namespace
 
 void installStaticSkin(HWND window) {
-    rememberPreviousProc(window);
-    setSkinProc(window, staticSkinProc);
+    installControlSkin(window, staticSkinProc);
 }
 
 LRESULT CALLBACK staticSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return callPreviousProc(window, message, wParam, lParam);
-    runPaintCycle(window, [window](HDC dc, const RECT& paintRect) {
-        paintStatic(window, dc, paintRect);
-    });
-    return 0;
+    return paintOnlySkinProc(window, message, wParam, lParam, paintStatic);
 }
 
 void paintStatic(HWND window, HDC dc, const RECT& paintRect) {

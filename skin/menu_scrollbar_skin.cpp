@@ -1,14 +1,13 @@
 #include "menu_scrollbar_skin.h"
 
 #include "control_paint.h"
+#include "control_proc.h"
 #include "frame.h"
 #include "skin_atlas.h"
 #include "sprite.h"
-#include "window_props.h"
 
 void installPopupMenuSkin(HWND window) {
-    rememberPreviousProc(window);
-    setSkinProc(window, popupMenuSkinProc);
+    installControlSkin(window, popupMenuSkinProc);
 }
 
 // The region is set before the menu's own procedure sees its new size.
@@ -22,16 +21,11 @@ void installHorizontalScrollBarSkin(HWND) {}
 void installVerticalScrollBarSkin(HWND) {}
 
 void installSizeBoxSkin(HWND window) {
-    rememberPreviousProc(window);
-    setSkinProc(window, sizeBoxSkinProc);
+    installControlSkin(window, sizeBoxSkinProc);
 }
 
 LRESULT CALLBACK sizeBoxSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return callPreviousProc(window, message, wParam, lParam);
-    runPaintCycle(window, [window](HDC dc, const RECT& paintRect) {
-        paintSizeBox(window, dc, paintRect);
-    });
-    return 0;
+    return paintOnlySkinProc(window, message, wParam, lParam, paintSizeBox);
 }
 
 // The grip sprite is kept in sizeGrip.margins (its source stays empty). A

@@ -2,23 +2,17 @@
 
 #include "control_constants.h"
 #include "control_paint.h"
+#include "control_proc.h"
 #include "sprite.h"
-#include "window_props.h"
 
 namespace {
 
-void installToggleSkin(HWND window, WNDPROC proc) {
-    rememberPreviousProc(window);
-    setSkinProc(window, proc);
-}
-
 LRESULT toggleSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                        const ToggleSkin& toggle) {
-    if (message != WM_PAINT) return callPreviousProc(window, message, wParam, lParam);
-    runPaintCycle(window, [window, &toggle](HDC dc, const RECT& paintRect) {
-        paintToggleButton(window, dc, paintRect, toggle);
-    });
-    return 0;
+    return paintOnlySkinProc(window, message, wParam, lParam,
+                             [&toggle](HWND control, HDC dc, const RECT& paintRect) {
+                                 paintToggleButton(control, dc, paintRect, toggle);
+                             });
 }
 
 // Asked through the parent by ID, as a dialog would: a sibling with the
@@ -31,11 +25,11 @@ bool isChecked(HWND window) {
 }  // namespace
 
 void installCheckBoxSkin(HWND window) {
-    installToggleSkin(window, checkBoxSkinProc);
+    installControlSkin(window, checkBoxSkinProc);
 }
 
 void installRadioButtonSkin(HWND window) {
-    installToggleSkin(window, radioButtonSkinProc);
+    installControlSkin(window, radioButtonSkinProc);
 }
 
 LRESULT CALLBACK checkBoxSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
