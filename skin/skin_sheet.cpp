@@ -32,6 +32,14 @@ HBITMAP copyToDibSection(HBITMAP picture) {
     SelectObject(to, oldTo);
     DeleteDC(from);
     DeleteDC(to);
+    // The decoder gives every pixel an opaque alpha byte. The colour-key
+    // mask of keyed sprites compares whole pixels against the key, so the
+    // byte (unused in a BI_RGB bitmap) is cleared; otherwise no magenta
+    // pixel would ever match.
+    GdiFlush();
+    auto* pixels = static_cast<UINT32*>(bits);
+    for (LONG i = 0; bits && i < info.bmWidth * info.bmHeight; ++i)
+        pixels[i] &= 0x00FFFFFF;
     return copy;
 }
 
