@@ -2,7 +2,8 @@
 # Takes the screenshots of the skinned controls in docs/: the main window
 # idle, with a button hot, pressed and focused, every message box the file
 # and text workflows show, and the toggle dialog. Runs the win64 build
-# under wine64 in its own Xvfb display and drives it with xdotool.
+# under wine64 in its own Xvfb display and drives it with xdotool (the
+# xdotool and imagemagick packages).
 #   bash tools/control_screenshots.sh        (after cmake --build --preset win64)
 set -euo pipefail
 cd "$(dirname "$0")/.."
