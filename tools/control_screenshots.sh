@@ -64,6 +64,18 @@ client_point() {
   echo "$((X + client_dx + $2)) $((Y + client_dy + $3))"
 }
 
+shoot_and_close() {  # shoot_and_close BOX_ID NAME: then OK (or Yes) closes the box
+  shoot "$1" "$2"
+  xdotool key Return
+  sleep 0.5
+}
+
+end_run() {  # the program of the last run, and its wineserver
+  kill "${started[-1]}" 2>/dev/null || true
+  "$WINESERVER" -k 2>/dev/null || true
+  sleep 1
+}
+
 park_mouse() { xdotool mousemove 1010 750; sleep 0.3; }
 
 click_at() {  # click_at WINDOW_ID X Y
@@ -104,41 +116,32 @@ click_at "$main" "${symbol_box[@]}"
 xdotool type "abc"
 click_at "$main" "${text_up_button[@]}"
 box=$(wait_window "信息：")
-shoot "$box" controls-box-text-not-decodable
-xdotool key Return; sleep 0.5
-kill "${started[-1]}" 2>/dev/null || true
-"$WINESERVER" -k 2>/dev/null || true; sleep 1
+shoot_and_close "$box" controls-box-text-not-decodable
+end_run
 
 # A dropped file: ask, wait notice, done; then its decryption.
 run "$bin/main_window_shots.exe" drop 'C:\users\Public\sample.txt'
 main=$(wait_window "Varnotel 1.1")
 box=$(wait_window "询问")
-shoot "$box" controls-box-confirm-encrypt
-xdotool key Return
+shoot_and_close "$box" controls-box-confirm-encrypt
 box=$(wait_window "信息：" "$box")
-shoot "$box" controls-box-please-wait
-xdotool key Return
+shoot_and_close "$box" controls-box-please-wait
 box=$(wait_window "信息：" "$box")
-shoot "$box" controls-box-encrypt-done
-xdotool key Return; sleep 0.5
+shoot_and_close "$box" controls-box-encrypt-done
 click_at "$main" "${target_box[@]}"
 xdotool type 'C:\users\Public\out.txt'
 click_at "$main" "${decrypt_button[@]}"
 box=$(wait_window "信息：")
-shoot "$box" controls-box-decrypt-done
-xdotool key Return; sleep 0.5
-kill "${started[-1]}" 2>/dev/null || true
-"$WINESERVER" -k 2>/dev/null || true; sleep 1
+shoot_and_close "$box" controls-box-decrypt-done
+end_run
 
 # A dropped file declined, and one that cannot be read.
 run "$bin/main_window_shots.exe" drop 'C:\users\Public\sample.txt'
 box=$(wait_window "询问")
 xdotool key n
 box=$(wait_window "信息：")
-shoot "$box" controls-box-encrypt-declined
-xdotool key Return; sleep 0.5
-kill "${started[-1]}" 2>/dev/null || true
-"$WINESERVER" -k 2>/dev/null || true; sleep 1
+shoot_and_close "$box" controls-box-encrypt-declined
+end_run
 
 run "$bin/main_window_shots.exe" drop 'C:\users\Public\missing.txt'
 box=$(wait_window "询问")
@@ -146,10 +149,8 @@ xdotool key Return
 box=$(wait_window "信息：" "$box")
 xdotool key Return
 box=$(wait_window "信息：" "$box")
-shoot "$box" controls-box-file-not-readable
-xdotool key Return; sleep 0.5
-kill "${started[-1]}" 2>/dev/null || true
-"$WINESERVER" -k 2>/dev/null || true; sleep 1
+shoot_and_close "$box" controls-box-file-not-readable
+end_run
 
 # Check boxes and radio buttons in a dialog.
 run "$bin/skinned_dialog_demo.exe" 20
