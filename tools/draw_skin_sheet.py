@@ -187,21 +187,22 @@ class Sheet:
             for x in range(w):
                 cover = coverage(outer, x, y)
                 if cover < 0.3 and (soften is None or cover < 0.1):
-                    self.put(box, x, y, outside)
+                    if outside is not None:
+                        self.put(box, x, y, outside)
                     continue
                 colour = mix(edge, fill(x, y), coverage(inner, x, y))
                 if soften is not None and cover < 1:
                     colour = mix(soften, colour, cover)
                 self.put(box, x, y, colour)
 
-    def overlay(self, box, inside, colour, under=None):
+    def overlay(self, box, inside, colour):
         """Anti-aliased ink over what is already there (never magenta)."""
         x0, y0, w, h = box
         for y in range(h):
             for x in range(w):
                 cover = coverage(inside, x, y)
                 if cover > 0:
-                    base = self.get(box, x, y) if under is None else under
+                    base = self.get(box, x, y)
                     if base == MAGENTA:
                         continue
                     self.put(box, x, y, mix(base, colour, cover))
@@ -260,35 +261,29 @@ def draw_caption(sheet, box, theme):
 
     sheet.shape(box, rounded(w, h + 2, CORNER_RADIUS, "tl tr"),
                 rounded(w, h + 2, CORNER_RADIUS, "tl tr", inset=1.0), fill, theme["outline"])
-    # The side columns keep their border colours down to the bar's bottom.
-    for y in range(CORNER_RADIUS, h):
-        for x in range(3):
-            sheet.put(box, x, y, border[x])
-            sheet.put(box, w - 1 - x, y, border[x])
     # A bright line under the top outline gives the glass its edge.
     for x in range(CORNER_RADIUS, w - CORNER_RADIUS):
         sheet.put(box, x, 1, mix(caption_row_colour(theme, 1), (255, 255, 255), 0.6))
 
 
 def draw_bottom_border(sheet, box, theme):
-    """A 5-pixel strip with rounded bottom corners; its ends continue the
-    side borders."""
+    """A 5-pixel strip with rounded bottom corners. Like the side borders it
+    runs dark outline, light, then the mid colour towards the client area;
+    its ends carry the side borders' columns on into the corners."""
     w, h = box[2], box[3]
     border = theme["border"]
-    rows = (border[2], border[1], border[1], border[2])
+    rows = (border[2], border[2], mix(border[2], border[1], 0.5), border[1])
+    lift = 10  # the strip is the bottom of a taller rounded box
+    outer = rounded(w, h + lift, 4, "bl br")
+    inner = rounded(w, h + lift, 4, "bl br", inset=1.0)
 
     def fill(x, y):
-        if x < 3:
-            return border[x]
-        if x >= w - 3:
-            return border[w - 1 - x]
+        if x < 3 or x >= w - 3:
+            side = border[min(x, w - 1 - x)]
+            return side if y < h - 2 else border[1]
         return rows[min(y, 3)]
 
-    # A strip of the lower part of a rounded box: only its bottom edge
-    # carries the outline; its sides are the side borders' columns.
-    outer = rounded(w, h + 4, 4, "bl br")
-    inner = rounded(w + 2, h + 5, 3, "bl br")
-    sheet.shape(box, lambda x, y: outer(x, y + 4), lambda x, y: inner(x + 1, y + 5), fill,
+    sheet.shape(box, lambda x, y: outer(x, y + lift), lambda x, y: inner(x, y + lift), fill,
                 theme["outline"])
 
 
@@ -297,8 +292,8 @@ def draw_bottom_border(sheet, box, theme):
 BUTTON_FACES = {
     "normal": [(0.0, (150, 200, 246)), (0.48, (96, 156, 232)),
                (0.5, (64, 126, 214)), (1.0, (86, 150, 228))],
-    "hot": [(0.0, (206, 234, 255)), (0.48, (142, 198, 250)),
-            (0.5, (98, 166, 244)), (1.0, (130, 194, 252))],
+    "hot": [(0.0, (214, 240, 255)), (0.48, (160, 214, 255)),
+            (0.5, (116, 190, 255)), (1.0, (168, 224, 255))],
     "pressed": [(0.0, (226, 243, 255)), (0.48, (186, 224, 255)),
                 (0.5, (150, 204, 252)), (1.0, (176, 218, 255))],
     "dimmed": [(0.0, (238, 240, 244)), (0.48, (212, 216, 222)),
@@ -443,7 +438,7 @@ def draw_push_button(sheet, source, margins, look):
 
 TOGGLE_LOOKS = {
     "normal": ((52, 110, 190), [(0.0, (236, 244, 252)), (1.0, (255, 255, 255))], None),
-    "hot": ((40, 122, 222), [(0.0, (220, 238, 255)), (1.0, (255, 255, 255))], (150, 206, 252)),
+    "hot": ((40, 122, 222), [(0.0, (220, 238, 255)), (1.0, (255, 255, 255))], (108, 184, 250)),
     "disabled": ((170, 174, 180), [(0.0, (234, 235, 237)), (1.0, (246, 246, 247))], None),
 }
 GREEN = ((34, 150, 52), (96, 200, 96))
@@ -464,10 +459,13 @@ def draw_toggle(sheet, box, radio, checked, state):
     else:
         outer, inner = rounded(15, 15, 1.5, inset=1.0), rounded(15, 15, 1.5, inset=2.0)
     if halo:
-        ring = disc(7.5, 7.5, 7.5) if radio else rounded(15, 15, 2.5)
+        ring = disc(7.5, 7.5, 7.5) if radio else rounded(15, 15, 3.5)
         sheet.shape(box, ring, outer, lambda x, y: edge, halo, soften=BACKGROUND)
-    sheet.shape(box, outer, inner, lambda x, y: ramp(face, y / 14.0), edge,
-                soften=None if halo else BACKGROUND)
+    if halo:
+        sheet.shape(box, outer, inner, lambda x, y: ramp(face, y / 14.0), edge, outside=None,
+                    soften=halo)
+    else:
+        sheet.shape(box, outer, inner, lambda x, y: ramp(face, y / 14.0), edge, soften=BACKGROUND)
     if not checked:
         return
     dark, light = GREY_MARK if look == "disabled" else GREEN
@@ -489,7 +487,7 @@ def draw_size_grip(sheet, box):
         for gx in range(w - 2, -1, -3):
             if gx + gy < w - 1:
                 continue
-            sheet.put(box, gx, gy, (92, 132, 188))
+            sheet.put(box, gx, gy, (70, 110, 172))
             sheet.put(box, gx + 1, gy, (150, 182, 220))
             sheet.put(box, gx, gy + 1, (150, 182, 220))
             sheet.put(box, gx + 1, gy + 1, (255, 255, 255))
