@@ -37,10 +37,9 @@ LONG_PTR stateFromStyle(DWORD style, DWORD bit) {
     return (style & bit) ? 0 : 3;  // 3: the style provides no such button
 }
 
+// The window's own small or big icon, else the main window's.
 HICON chooseCaptionIcon(HWND window) {
-    auto icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
-    if (!icon)
-        icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+    const HICON icon = fetchWindowIcon(window);
     return icon ? icon : skinMainIcon;
 }
 

@@ -24,9 +24,11 @@ struct FileReadResult {
 // Opens the file denying other writers and reads its whole length.
 FileReadResult readWholeFile(const AnsiText& path);
 
-// Writes the bytes to a temporary file in the target's folder and moves it
-// over the target only once complete, so a failed write never destroys an
-// existing file. Returns ERROR_SUCCESS or the system's error code.
+// Creates or replaces the file. An existing target that we could not open
+// for writing alone (read-only, in use, a folder) is refused first; the
+// bytes then go to a temporary file in the target's folder, moved over the
+// target only once complete, so a failed write never destroys an existing
+// file. Returns ERROR_SUCCESS or the system's error code.
 DWORD writeWholeFile(const AnsiText& path, const ByteArray& bytes);
 
 // The system's own description of an error code, without the final line
