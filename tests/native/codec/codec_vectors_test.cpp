@@ -164,7 +164,8 @@ const ParseCase PARSE_CASES[] = {
     {"{-1.5,-255.9,-257}", {255, 1, 255}},
     {"18446744073709551871,4294967297", {0, 1}},
     // The value is rounded to a double before it is truncated.
-    {"9007199254740993", {0}},
+    {"9007199254740993", {0}},  // halfway: to even, 2^53
+    {"9007199254740993." + std::string(900, '0') + "1", {2}},  // just above halfway
     {"255.99999999", {255}},
     {"255." + std::string(900, '9'), {0}},
     {"0." + std::string(900, '0') + "1e905", {16}},
