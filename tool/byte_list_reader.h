@@ -37,22 +37,35 @@ private:
     static constexpr std::uint8_t BRACE = 11;
     static constexpr std::uint8_t TEXT_END = 12;
     static constexpr std::uint8_t OTHER = 13;  // goes to the number reader as it is
+    static constexpr std::uint8_t LEAD = 14;   // starts a two-byte character
 
     struct WideDigit {
         unsigned char lead, trail;
         std::uint8_t value;
     };
 
+    // A piece of at most this many digits and nothing else is read in
+    // `plainValue_` alone; anything else goes through the number reader.
+    static constexpr int MAX_PLAIN_DIGITS = 9;
+    static constexpr int NOT_PLAIN = -1;
+
     void addDigits(const ListAlphabet& alphabet);
-    void wideChar(unsigned char lead, unsigned char trail);
-    void endPiece(ByteArray& out);
+    int wideDigitValue(unsigned char lead, unsigned char trail) const;
+    void leavePlain();
 
     Mode mode_;
-    std::uint8_t kinds_[128];
+    std::uint8_t kinds_[256];
     WideDigit wideDigits_[10];
     std::size_t wideDigitCount_ = 0;
+    // The lead byte of the two-byte digit symbols, and the digit value of
+    // each trail byte after it (LEAD where the pair is no digit).
+    unsigned wideLead_ = 0x100;
+    std::uint8_t trailKinds_[256];
     int pendingLead_ = -1;  // a lead byte whose partner is in the next chunk
     bool ended_ = false;
-    bool pieceHasText_ = false;
+    // The current piece: its digit count while it holds only digits (0 is
+    // an empty piece), else NOT_PLAIN and `number_` has read it.
+    int plainDigits_ = 0;
+    std::uint32_t plainValue_ = 0;
     NumberReader number_;
 };

@@ -40,20 +40,28 @@ public:
             anyDigit(d);
         }
     }
+    // Starts as if the digits of `value` (below EXACT_LIMIT) had been read.
+    void startInteger(std::uint64_t value) {
+        reset();
+        s_.state = Integer;
+        s_.haveDigits = true;
+        s_.exact = value;
+    }
     // Any one-byte character (two-byte ones folded by foldWideChar first).
     void put(char c);
 
     double value() const;
     std::uint8_t byteValue() const;
 
+    // Integers below this times ten plus nine stay below 2^53: exact both as
+    // 64-bit integers and as doubles.
+    static constexpr std::uint64_t EXACT_LIMIT = 100000000000000ULL;
+
 private:
     enum State : std::uint8_t {
         Start, Sign, Integer,  // digit() relies on this order
         PointFirst, Fraction, ExponentMark, ExponentSign, ExponentDigits, Done
     };
-    // Integers below this times ten plus nine stay below 2^53: exact both as
-    // 64-bit integers and as doubles.
-    static constexpr std::uint64_t EXACT_LIMIT = 100000000000000ULL;
     // Rounding to the nearest double needs at most 768 significant digits;
     // past them only whether a non-zero digit follows matters.
     static constexpr std::size_t MAX_DIGITS = 800;
