@@ -2,7 +2,10 @@
 // the class table of the dispatcher, and the thread hook.
 #include <cstring>
 
+#include "control_dispatch.h"
 #include "frame.h"
+#include "label_skin.h"
+#include "menu_scrollbar_skin.h"
 #include "skin_atlas.h"
 #include "skin_install.h"
 #include "window_props.h"
@@ -19,6 +22,13 @@ struct SkinClassRow {
 const SkinClassRow skinClassTable[] = {
     {"WTWindow", installFrameSkin},
     {"#32770", installFrameSkin},
+    {"Static", installStaticSkin},
+    {"Afx:10000000:b:10003:1900015:0", installStaticSkin},
+    {"Afx:400000:b:10003:1900015:0", installStaticSkin},
+    {SKIN_LABEL_CLASS, installStaticSkin},
+    {"Button", installButtonSkin},  // by kind: push button, check box, radio button
+    {"#32768", installPopupMenuSkin},
+    {"ScrollBar", installScrollBarSkin},  // by kind: size box, plain bars
 };
 
 constexpr DWORD fullCaption = WS_CAPTION;  // both WS_BORDER and WS_DLGFRAME

@@ -1,0 +1,64 @@
+// The control sprites of the program's own sheet, drawn keyed as the
+// painters draw them: their magenta must not show.
+#include <windows.h>
+#include <ole2.h>
+
+#include "skin_fixture.h"
+#include "skin_sheet.h"
+#include "sprite.h"
+
+namespace {
+
+class RealSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        OleInitialize(nullptr);
+        sheet_ = decodeSkinSheet();
+        ASSERT_NE(sheet_, nullptr);
+        sheetDC_ = CreateCompatibleDC(nullptr);
+        oldBitmap_ = SelectObject(sheetDC_, sheet_);
+        savedSheetDC_ = skinSheetDC;
+        skinSheetDC = sheetDC_;
+        fillSkinAtlas(atlas_);
+    }
+    void TearDown() override {
+        skinSheetDC = savedSheetDC_;
+        SelectObject(sheetDC_, oldBitmap_);
+        DeleteDC(sheetDC_);
+        DeleteObject(sheet_);
+        OleUninitialize();
+    }
+
+    SkinAtlas atlas_ = {};
+
+private:
+    HBITMAP sheet_ = nullptr;
+    HDC sheetDC_ = nullptr, savedSheetDC_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr;
+};
+
+TEST_F(RealSheetTest, KeyedControlSpritesLeaveNoMagenta) {
+    const struct {
+        const char* name;
+        RECT source;
+        COLORREF key;
+    } cases[] = {
+        {"push button normal", atlas_.pushButton.normal.source, atlas_.pushButton.transparentColor},
+        {"push button focused", atlas_.pushButton.focused.source, atlas_.pushButton.transparentColor},
+        {"check box unchecked", atlas_.checkBox.unchecked.normal.source,
+         atlas_.checkBox.unchecked.transparentColor},
+        {"radio button checked", atlas_.radioButton.checked.normal.source,
+         atlas_.radioButton.checked.transparentColor},
+        {"size grip", atlas_.scrollBar.sizeGrip.margins, atlas_.scrollBar.transparentColor},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas(c.source.right, c.source.bottom);
+        const RECT destination{0, 0, c.source.right, c.source.bottom};
+        drawSkinPiece(canvas.dc(), destination, c.source, c.key, 1);
+        EXPECT_FALSE(canvas.contains(SheetColor::key));
+        EXPECT_EQ(canvas.pixel(0, 0), SheetColor::canvas);  // a keyed corner
+    }
+}
+
+}  // namespace
