@@ -73,6 +73,12 @@ SymbolTextDecoder::SymbolTextDecoder() : state_(std::make_unique<State>()) {}
 
 SymbolTextDecoder::~SymbolTextDecoder() = default;
 
+void SymbolTextDecoder::limitTextSize(std::uint64_t size) {
+    // Each block byte takes at least one character (its separator), bar
+    // the last.
+    state_->inflater.limitBlockSize(size + 1);
+}
+
 CodecStatus SymbolTextDecoder::feed(const char* text, std::size_t size, ByteArray& out) {
     State& s = *state_;
     if (s.memoryStatus != CodecStatus::Ok) return s.memoryStatus;

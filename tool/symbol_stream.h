@@ -36,6 +36,11 @@ public:
     SymbolTextDecoder(const SymbolTextDecoder&) = delete;
     SymbolTextDecoder& operator=(const SymbolTextDecoder&) = delete;
 
+    // Optional: the whole text has at most `size` characters. The output is
+    // then reserved in one go when the block header is read (the stored
+    // length, never more than such a text can inflate to).
+    void limitTextSize(std::uint64_t size);
+
     // Appends the bytes decoded so far to `out`. They are final only when
     // finish() returns Ok: the check value comes at the stream's end.
     CodecStatus feed(const char* text, std::size_t size, ByteArray& out);
