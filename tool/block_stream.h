@@ -64,6 +64,7 @@ public:
     // False once the result is known (stream end or failure): later input
     // cannot change it.
     bool wantsMore() const { return !done_; }
+    CodecStatus status() const { return status_; }
 
 private:
     CodecStatus readHeader();

@@ -83,17 +83,16 @@ CodecStatus SymbolTextDecoder::feed(const char* text, std::size_t size, ByteArra
     State& s = *state_;
     if (s.memoryStatus != CodecStatus::Ok) return s.memoryStatus;
     try {
-        CodecStatus status = CodecStatus::Ok;
         // Once the block's result is known the rest of the text is ignored.
         while (size > 0 && s.inflater.wantsMore()) {
             std::size_t step = std::min(size, DECODE_STEP);
             s.block.clear();
             s.reader.read(text, step, s.block);
-            status = s.inflater.feed(s.block.data(), s.block.size(), out);
+            s.inflater.feed(s.block.data(), s.block.size(), out);
             text += step;
             size -= step;
         }
-        return status;
+        return s.inflater.status();
     } catch (const std::bad_alloc&) {
         return s.memoryStatus = CodecStatus::OutOfMemory;
     }
