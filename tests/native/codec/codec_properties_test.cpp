@@ -217,6 +217,14 @@ TEST(BlockRoom, AHugeClaimIsNotReserved) {
     ASSERT_EQ(decoded.status, CodecStatus::Ok);
     EXPECT_EQ(decoded.bytes, (ByteArray{'a', 'b', 'c'}));
     EXPECT_LT(decoded.bytes.capacity(), 1u << 20);
+    BlockResult block = decompressBlockChecked(parseByteList(claim));
+    ASSERT_EQ(block.status, CodecStatus::Ok);
+    EXPECT_LT(block.bytes.capacity(), 1u << 20);
+    SymbolTextDecoder decoder;
+    ByteArray streamed;
+    decoder.feed(claim.data(), claim.size(), streamed);
+    ASSERT_EQ(decoder.finish(streamed), CodecStatus::Ok);
+    EXPECT_LT(streamed.capacity(), 1u << 20);
 
     // A stream cut short after the same claim fails as quickly.
     EXPECT_EQ(decodeSymbolTextChecked("13,15,62,3,255,255,255,63,120,156,75,76").status, CodecStatus::StreamCutShort);

@@ -276,4 +276,15 @@ TEST(CodecVectors, IncrementalFormsGiveTheVectors) {
     EXPECT_EQ(bytes, ABC);
 }
 
+TEST(CodecVectors, DecoderKeepsItsFailure) {
+    SymbolTextDecoder decoder;
+    ByteArray bytes;
+    const std::string wrongMagic = "13,15,62,4,3,0,0,0,";
+    EXPECT_EQ(decoder.feed(wrongMagic.data(), wrongMagic.size(), bytes), CodecStatus::WrongMagic);
+    const std::string rest = "120,156,75,76,74,6,0,2,77,1,39";
+    EXPECT_EQ(decoder.feed(rest.data(), rest.size(), bytes), CodecStatus::WrongMagic);
+    EXPECT_EQ(decoder.finish(bytes), CodecStatus::WrongMagic);
+    EXPECT_EQ(decoder.finish(bytes), CodecStatus::WrongMagic);
+}
+
 }  // namespace
