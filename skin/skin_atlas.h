@@ -95,5 +95,17 @@ void allocateSkinAtlas();
 void freeSkinAtlas();
 
 // Skins the main window, its children and every window the thread creates
-// later. Runs its body once per process.
+// later. Runs its body once per process: decodes the sheet into
+// skinSheetDC, fills the atlas, samples skinBackgroundColor, then hands over
+// to attachSkinToMainWindow (skin_install.h).
 void installSkin(HWND mainWindow);
+
+// Writes the fixed atlas values (skin_atlas_values.cpp) into `atlas`.
+void fillSkinAtlas(SkinAtlas& atlas);
+
+// The main window's small icon, else its big icon, else 0.
+HICON fetchWindowIcon(HWND window);
+
+// Deletes skinSheetDC and the sheet bitmap selected into it; afterwards
+// skinSheetDC is 0 and no sprite can be drawn.
+void releaseSkinSheet();

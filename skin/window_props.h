@@ -43,5 +43,6 @@ void rewriteTitleBlock(HGLOBAL block, const char* text);  // NULL: empty title
 std::string readTitleBlock(HGLOBAL block);                // "" for a 0 handle
 
 // WM_DESTROY of a framed window: the main window also takes the hook and
-// the sheet DC with it; every framed window frees its title block.
+// the sheet DC (with its bitmap) with it; every framed window frees its
+// title block and clears "Tov.窗口标题".
 void releaseFrameSkin(HWND window);
