@@ -2,12 +2,17 @@
 // mouse, types with the keyboard, answers its message boxes and its save
 // dialog. Works whether or not the skin is on those windows.
 #include <windows.h>
+#include <ole2.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "../app/drop_data.h"
 #include "symbol_codec.h"
 #include "text_helpers.h"
 
@@ -18,6 +23,7 @@ constexpr POINT TEXT_BOX = {8, 24};       // 编辑框1
 constexpr POINT SYMBOL_BOX = {8, 216};    // 编辑框2
 constexpr POINT FILE_SYMBOLS = {352, 144}; // 编辑框3
 constexpr POINT TARGET_BOX = {352, 264};  // 编辑框4
+constexpr POINT DROP_ZONE = {352, 56};    // 标签4
 constexpr POINT DOWN_BUTTON = {88, 184};  // 按钮1 "↓"
 constexpr POINT UP_BUTTON = {192, 184};   // 按钮2 "↑"
 constexpr POINT BROWSE_BUTTON = {592, 264}; // 按钮3 "浏览"
@@ -58,24 +64,58 @@ void sendInputs(INPUT* inputs, UINT count) {
     ASSERT_EQ(SendInput(count, inputs, sizeof(INPUT)), count);
 }
 
-// A real left click at the centre of the window.
-void click(HWND window) {
+// One mouse event at a screen position.
+void mouse(POINT at, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    sendInputs(&input, 1);
+}
+
+POINT centreOf(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
-    const int x = (rect.left + rect.right) / 2;
-    const int y = (rect.top + rect.bottom) / 2;
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    sendInputs(inputs, 3);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// A real left click at the centre of the window.
+void click(HWND window) {
+    const POINT at = centreOf(window);
+    mouse(at, 0);
+    mouse(at, MOUSEEVENTF_LEFTDOWN);
+    mouse(at, MOUSEEVENTF_LEFTUP);
     Sleep(200);
 }
+
+// Drags while the left button is held; drops where it is let go.
+class LeftButtonDropSource final : public IDropSource {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropSource)) {
+            *object = static_cast<IDropSource*>(this);
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
+        dragging = true;
+        if (escape) {
+            return DRAGDROP_S_CANCEL;
+        }
+        // The asynchronous state as well: Wine may deliver the release to
+        // the window under the pointer instead of the drag's capture.
+        const bool held = (keys & MK_LBUTTON) && (GetAsyncKeyState(VK_LBUTTON) & 0x8000);
+        return held ? S_OK : DRAGDROP_S_DROP;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+    std::atomic<bool> dragging{false};
+};
 
 // Types the text (code page 936) as Unicode key strokes.
 void type(const std::string& text) {
@@ -219,6 +259,76 @@ TEST_F(DesktopProgram, TypedTextGoesDownAndUpAndBrokenTextIsReported) {
     EXPECT_NE(boxText(box).find("解不出来哈"), std::string::npos) << boxText(box);
     answer(box, IDOK);
     EXPECT_EQ(windowText(control(TEXT_BOX)), typed);
+}
+
+TEST_F(DesktopProgram, DraggedFileIsConfirmedAndEncoded) {
+    const std::string file = path("abc.txt");
+    const HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(handle, "abc", 3, &written, nullptr);
+    CloseHandle(handle);
+
+    // A person drags the file from a window of this process, the way a file
+    // manager offers it, onto the drop zone, then answers the three boxes.
+    // The drag follows the mouse only while that window is in front.
+    const HWND folderWindow = CreateWindowExA(WS_EX_TOPMOST, "Static", "folder", WS_POPUP | WS_VISIBLE | WS_BORDER,
+                                              0, 0, 120, 80, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(folderWindow, nullptr);
+    click(folderWindow);
+    const POINT source = centreOf(folderWindow);
+    const POINT target = centreOf(control(DROP_ZONE));
+    std::vector<std::string> texts;
+    LeftButtonDropSource dropSource;
+    std::thread person([&] {
+        if (!waitFor([&] { return dropSource.dragging.load(); }, 5000)) {
+            mouse(source, MOUSEEVENTF_LEFTUP);
+            return;
+        }
+        for (int step = 1; step <= 10; ++step) {
+            mouse({source.x + (target.x - source.x) * step / 10, source.y + (target.y - source.y) * step / 10}, 0);
+            Sleep(50);
+        }
+        Sleep(300);  // rests over the drop zone before letting go
+        mouse(target, MOUSEEVENTF_LEFTUP);
+        const struct {
+            const char* title;
+            int button;
+        } answers[] = {{"询问", IDYES}, {"信息：", IDOK}, {"信息：", IDOK}};
+        for (const auto& a : answers) {
+            const HWND box = waitForDialog(a.title);
+            if (!box) {
+                // The program holds the drag inside its drop: end it.
+                TerminateProcess(process_.hProcess, 1);
+                return;
+            }
+            texts.push_back(boxText(box));
+            answer(box, a.button);
+        }
+    });
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    OneFormatData data(CF_HDROP, dropFiles({file}, true));
+    mouse(source, MOUSEEVENTF_LEFTDOWN);
+    DWORD effect = DROPEFFECT_NONE;
+    // The press has to reach this thread before the drag starts.
+    ASSERT_TRUE(waitFor([] {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        return (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
+    }));
+    EXPECT_EQ(DoDragDrop(&data, &dropSource, DROPEFFECT_COPY, &effect), DRAGDROP_S_DROP);
+    person.join();
+    OleUninitialize();
+    DestroyWindow(folderWindow);
+
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+    const std::vector<std::string> expected = {"真的要加密" + file, "好吧，按下确认后，你必须等一下，别乱动哈！",
+                                               "呼呼，累死我也，终于加密好了！"};
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(windowText(control(FILE_SYMBOLS)), encodeSymbolText({'a', 'b', 'c'}));
+    DeleteFileA(file.c_str());
 }
 
 TEST_F(DesktopProgram, SaveDialogCancelledThenConfirmedAndTheFileWritten) {
