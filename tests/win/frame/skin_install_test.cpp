@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "frame.h"
+#include "label_skin.h"
+#include "push_button_skin.h"
 #include "skin_atlas.h"
 #include "skin_install.h"
 #include "skin_test_support.h"
@@ -22,6 +24,32 @@ namespace {
 
 SIZE sizeOf(const RECT& r) {
     return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+bool runsProc(HWND window, WNDPROC proc) {
+    return GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(proc);
+}
+
+// How many of a dialog's buttons and texts there are, and how many run their skin.
+struct ChildSkins {
+    int buttons = 0, skinnedButtons = 0, statics = 0, skinnedStatics = 0;
+};
+
+ChildSkins childSkinsOf(HWND dialog) {
+    ChildSkins found;
+    for (HWND child = FindWindowExA(dialog, nullptr, nullptr, nullptr); child;
+         child = FindWindowExA(dialog, child, nullptr, nullptr)) {
+        char name[128] = "";
+        GetClassNameA(child, name, sizeof name);
+        if (std::string(name) == "Button") {
+            ++found.buttons;
+            found.skinnedButtons += runsProc(child, pushButtonSkinProc);
+        } else if (std::string(name) == "Static") {
+            ++found.statics;
+            found.skinnedStatics += runsProc(child, staticSkinProc);
+        }
+    }
+    return found;
 }
 
 bool isFramed(HWND window) {
@@ -245,11 +273,13 @@ void whenDialogShows(std::function<void(HWND)> inspect) {
 
 TEST_F(SkinInstall, MessageBoxGetsTheFrame) {
     HWND box = nullptr;
-    whenDialogShows([&box](HWND dialog) {
+    ChildSkins children;
+    whenDialogShows([&box, &children](HWND dialog) {
         box = dialog;
         EXPECT_TRUE(isFramed(dialog));
         EXPECT_EQ(readSkinProp(dialog, SkinProp::caption), 1);
         EXPECT_EQ(readSkinProp(dialog, SkinProp::systemMenu), 1);
+        children = childSkinsOf(dialog);
         PostMessageA(dialog, WM_COMMAND, IDNO, 0);
     });
     const int answer = MessageBoxA(nullptr, "真的要加密C:\\file.txt", "信息：", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL);
@@ -259,6 +289,11 @@ TEST_F(SkinInstall, MessageBoxGetsTheFrame) {
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->className, "#32770");
     expectGrownAroundClient(*c);
+    // Yes and No wear the push-button skin; the text and the icon the label skin.
+    EXPECT_EQ(children.buttons, 2);
+    EXPECT_EQ(children.skinnedButtons, children.buttons);
+    EXPECT_GE(children.statics, 2);
+    EXPECT_EQ(children.skinnedStatics, children.statics);
 }
 
 TEST_F(SkinInstall, SaveDialogGetsTheFrame) {
