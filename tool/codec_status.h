@@ -12,6 +12,8 @@ enum class CodecStatus {
     CheckValueWrong,  // the Adler-32 at the end does not match
     LargerThanRoom,   // inflates to more than twice the stored length
     InputTooLarge,    // encode: the input does not fit the block's limits
+    LengthMismatch,   // incremental encode: other than the announced length
+    CompressFailed,   // zlib refused to compress (other than for memory)
     OutOfMemory,
 };
 

@@ -1,1 +1,57 @@
 #include "symbol_codec.h"
+
+#include <new>
+
+#include "byte_list_reader.h"
+#include "byte_list_writer.h"
+#include "symbol_alphabet.h"
+#include "symbol_stream.h"
+
+EncodeResult encodeSymbolTextChecked(const ByteArray& bytes) {
+    try {
+        SymbolTextEncoder encoder(bytes.size());
+        AnsiText text;
+        CodecStatus status = encoder.feed(bytes.data(), bytes.size(), text);
+        if (status == CodecStatus::Ok) status = encoder.finish(text);
+        if (status != CodecStatus::Ok) return {status, {}};
+        return {status, std::move(text)};
+    } catch (const std::bad_alloc&) {
+        return {CodecStatus::OutOfMemory, {}};
+    }
+}
+
+DecodeResult decodeSymbolTextChecked(const AnsiText& text) {
+    try {
+        SymbolTextDecoder decoder;
+        ByteArray bytes;
+        decoder.feed(text.data(), text.size(), bytes);
+        CodecStatus status = decoder.finish(bytes);
+        if (status != CodecStatus::Ok) return {status, {}};
+        return {status, std::move(bytes)};
+    } catch (const std::bad_alloc&) {
+        return {CodecStatus::OutOfMemory, {}};
+    }
+}
+
+AnsiText encodeSymbolText(const ByteArray& bytes) {
+    return encodeSymbolTextChecked(bytes).text;
+}
+
+ByteArray decodeSymbolText(const AnsiText& text) {
+    return decodeSymbolTextChecked(text).bytes;
+}
+
+AnsiText formatByteList(const ByteArray& bytes) {
+    AnsiText list(1, LIST_OPEN);
+    ByteListWriter(DECIMAL_ALPHABET).append(bytes.data(), bytes.size(), list);
+    list += LIST_CLOSE;
+    return list;
+}
+
+ByteArray parseByteList(const AnsiText& text) {
+    ByteListReader reader(ByteListReader::Mode::DecimalList);
+    ByteArray bytes;
+    reader.read(text.data(), text.size(), bytes);
+    reader.finish(bytes);
+    return bytes;
+}
