@@ -108,16 +108,13 @@ Outcome findLongOption(const std::string& name, const OptionSpec*& found) {
             found = &spec;
             return Outcome::success();
         }
-        if (longName.compare(0, name.size(), name) == 0) {
+        if (!name.empty() && longName.compare(0, name.size(), name) == 0) {
             found = &spec;
             ++prefixMatches;
         }
     }
-    if (prefixMatches == 0) {
+    if (prefixMatches != 1) {
         return usageProblem("unrecognized option '--" + name + "'");
-    }
-    if (prefixMatches > 1) {
-        return usageProblem("option '--" + name + "' is ambiguous");
     }
     return Outcome::success();
 }

@@ -17,7 +17,7 @@ public:
 
 private:
     bool haveLead_ = false;  // a two-byte character was cut by the last chunk
-    unsigned char lead_ = 0;
+    char lead_ = 0;
 };
 
 }  // namespace cli

@@ -1,6 +1,6 @@
 #include "symbol_text_renderer.h"
 
-#include "symbol_alphabet.h"
+#include "symbol_forms.h"
 
 namespace cli {
 namespace {
@@ -43,7 +43,7 @@ void SymbolTextRenderer::feed(const char* text, std::size_t size, std::string& o
     while (pos < size) {
         const char c = text[pos];
         if (!haveLead_ && static_cast<unsigned char>(c) < 0x80) {
-            appendCharacter(text + pos, 1, NARROW_COLUMNS, c == SEPARATOR_SYMBOL, out);
+            appendCharacter(text + pos, 1, NARROW_COLUMNS, c == SYMBOL_ALPHABET.separator[0], out);
             ++pos;
             continue;
         }
@@ -58,11 +58,9 @@ void SymbolTextRenderer::feed(const char* text, std::size_t size, std::string& o
         pair[0] = lead_;
         pair[1] = text[pos++];
         haveLead_ = false;
-        const unsigned char trail = static_cast<unsigned char>(pair[1]);
-        if (utf8_ && static_cast<unsigned char>(pair[0]) == FULL_WIDTH_LEAD &&
-            (trail == ZERO_SYMBOL_TRAIL || trail == THREE_SYMBOL_TRAIL)) {
-            const char* form = trail == ZERO_SYMBOL_TRAIL ? ZERO_SYMBOL_UTF8 : THREE_SYMBOL_UTF8;
-            appendCharacter(form, sizeof ZERO_SYMBOL_UTF8 - 1, FULL_WIDTH_COLUMNS, false, out);
+        const WideSymbolForm* wide = utf8_ ? findWideSymbol(pair[0], pair[1]) : nullptr;
+        if (wide != nullptr) {
+            appendCharacter(wide->utf8, WIDE_SYMBOL_UTF8_LENGTH, FULL_WIDTH_COLUMNS, false, out);
         } else {
             appendCharacter(pair, 2, FULL_WIDTH_COLUMNS, false, out);
         }
