@@ -1,5 +1,6 @@
 #include "charset.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -153,8 +154,7 @@ Outcome Utf8ToCp936::open() {
     return platform_->open();
 }
 
-void Utf8ToCp936::appendMapped(char32_t codePoint, const unsigned char* utf8, std::size_t length,
-                               std::string& out) {
+char* Utf8ToCp936::putMapped(char32_t codePoint, const unsigned char* utf8, std::size_t length, char* out) {
     CacheEntry& entry = cache_[codePoint % CACHE_SLOTS];
     if (entry.codePoint != codePoint) {
         char bytes[2];
@@ -164,18 +164,20 @@ void Utf8ToCp936::appendMapped(char32_t codePoint, const unsigned char* utf8, st
         entry.bytes[0] = mapped != 0 ? bytes[0] : UNREPRESENTABLE_CHAR;
         entry.bytes[1] = bytes[1];
     }
-    out.append(entry.bytes, entry.length);
+    out[0] = entry.bytes[0];
+    out[1] = entry.bytes[1];
+    return out + entry.length;
 }
 
-std::size_t Utf8ToCp936::convertOne(const unsigned char* p, std::size_t available, std::string& out) {
+std::size_t Utf8ToCp936::convertOne(const unsigned char* p, std::size_t available, char*& out) {
     char32_t codePoint = 0;
     std::size_t length = 0;
     switch (readUtf8(p, available, codePoint, length)) {
         case Utf8Step::Character:
             if (codePoint < 0x80) {
-                out.push_back(static_cast<char>(codePoint));
+                *out++ = static_cast<char>(codePoint);
             } else {
-                appendMapped(codePoint, p, length, out);
+                out = putMapped(codePoint, p, length, out);
             }
             return length;
         case Utf8Step::Incomplete:
@@ -183,24 +185,31 @@ std::size_t Utf8ToCp936::convertOne(const unsigned char* p, std::size_t availabl
         case Utf8Step::Malformed:
             break;
     }
-    out.push_back(UNREPRESENTABLE_CHAR);
+    *out++ = UNREPRESENTABLE_CHAR;
     return 1;
 }
 
+// The hot loop of decoding UTF-8 text: a character never grows in code
+// page 936, so the output is written through a raw pointer into room of
+// the input's size.
 void Utf8ToCp936::feed(const char* data, std::size_t size, std::string& out) {
+    const std::size_t before = out.size();
+    out.resize(before + cut_.size() + size);
+    char* written = out.data() + before;
     const auto* p = reinterpret_cast<const unsigned char*>(data);
     std::size_t pos = 0;
     if (!cut_.empty()) {
         // Finish the cut character with the first bytes of this chunk; it
         // ends within them, or the chunk is too short and the cut grows.
-        const std::size_t borrowed = size < MAX_UTF8_LENGTH - 1 ? size : MAX_UTF8_LENGTH - 1;
+        const std::size_t borrowed = std::min(size, MAX_UTF8_LENGTH - 1);
         const std::string joined = cut_ + std::string(data, borrowed);
         const auto* q = reinterpret_cast<const unsigned char*>(joined.data());
         std::size_t at = 0;
         while (at < cut_.size()) {
-            const std::size_t taken = convertOne(q + at, joined.size() - at, out);
+            const std::size_t taken = convertOne(q + at, joined.size() - at, written);
             if (taken == 0) {
                 cut_ = joined.substr(at);
+                out.resize(static_cast<std::size_t>(written - out.data()));
                 return;
             }
             at += taken;
@@ -209,21 +218,35 @@ void Utf8ToCp936::feed(const char* data, std::size_t size, std::string& out) {
         cut_.clear();
     }
     while (pos < size) {
-        const std::size_t asciiStart = pos;
-        while (pos < size && p[pos] < 0x80) {
+        const unsigned char c = p[pos];
+        if (c < 0x80) {
+            *written++ = static_cast<char>(c);
             ++pos;
+            continue;
         }
-        out.append(data + asciiStart, pos - asciiStart);
-        if (pos == size) {
-            break;
+        // Fast path: a three-byte character already in the cache, as the
+        // full-width symbols are after their first appearance.
+        if (c >= 0xE1 && c != 0xED && c <= 0xEF && pos + 2 < size && (p[pos + 1] & 0xC0) == 0x80 &&
+            (p[pos + 2] & 0xC0) == 0x80) {
+            const char32_t codePoint = static_cast<char32_t>((c & 0x0F) << 12 | (p[pos + 1] & 0x3F) << 6 |
+                                                             (p[pos + 2] & 0x3F));
+            const CacheEntry& entry = cache_[codePoint % CACHE_SLOTS];
+            if (entry.codePoint == codePoint) {
+                written[0] = entry.bytes[0];
+                written[1] = entry.bytes[1];
+                written += entry.length;
+                pos += 3;
+                continue;
+            }
         }
-        const std::size_t taken = convertOne(p + pos, size - pos, out);
+        const std::size_t taken = convertOne(p + pos, size - pos, written);
         if (taken == 0) {
             cut_.assign(data + pos, size - pos);
             break;
         }
         pos += taken;
     }
+    out.resize(static_cast<std::size_t>(written - out.data()));
 }
 
 void Utf8ToCp936::finish(std::string& out) {

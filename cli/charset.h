@@ -36,10 +36,11 @@ public:
 private:
     struct Platform;
 
-    // Converts the character at `p`; returns the bytes it took, or 0 when
-    // the `available` bytes end inside it.
-    std::size_t convertOne(const unsigned char* p, std::size_t available, std::string& out);
-    void appendMapped(char32_t codePoint, const unsigned char* utf8, std::size_t length, std::string& out);
+    // Converts the character at `p` to `out`, which it advances; returns the
+    // bytes it took, or 0 when the `available` bytes end inside it.
+    std::size_t convertOne(const unsigned char* p, std::size_t available, char*& out);
+    // Writes the code page 936 form of a non-ASCII character.
+    char* putMapped(char32_t codePoint, const unsigned char* utf8, std::size_t length, char* out);
 
     // Code points seen recently and their bytes: the platform is asked once
     // per distinct character, not once per occurrence.

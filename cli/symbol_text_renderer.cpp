@@ -1,69 +1,84 @@
 #include "symbol_text_renderer.h"
 
+#include <cstring>
+
 #include "symbol_forms.h"
 
 namespace cli {
-namespace {
-
-constexpr unsigned NARROW_COLUMNS = 1;
-constexpr unsigned FULL_WIDTH_COLUMNS = 2;
-
-}  // namespace
 
 SymbolTextRenderer::SymbolTextRenderer(bool utf8, std::uint64_t wrapColumns)
     : utf8_(utf8), wrapColumns_(wrapColumns) {}
 
+// The hot loop of encode output: writes through a raw pointer into room
+// reserved for the worst case (every two-byte symbol growing to three).
+void SymbolTextRenderer::convert(const char* text, std::size_t size, std::string& out) {
+    if (!utf8_) {
+        out.append(text, size);
+        return;
+    }
+    const std::size_t before = out.size();
+    out.resize(before + size + size / 2 + WIDE_SYMBOL_UTF8_LENGTH);
+    char* written = out.data() + before;
+    const char* end = text + size;
+    auto putPair = [&](char lead, char trail) {
+        const WideSymbolForm* wide = findWideSymbol(lead, trail);
+        if (wide != nullptr) {
+            std::memcpy(written, wide->utf8, WIDE_SYMBOL_UTF8_LENGTH);
+            written += WIDE_SYMBOL_UTF8_LENGTH;
+        } else {
+            written[0] = lead;
+            written[1] = trail;
+            written += 2;
+        }
+    };
+    if (haveLead_ && text < end) {
+        putPair(lead_, *text++);
+        haveLead_ = false;
+    }
+    while (text < end) {
+        const char c = *text;
+        if (static_cast<unsigned char>(c) < 0x80) {
+            *written++ = c;
+            ++text;
+        } else if (text + 1 < end) {
+            putPair(c, text[1]);
+            text += 2;
+        } else {
+            lead_ = c;
+            haveLead_ = true;
+            ++text;
+        }
+    }
+    out.resize(static_cast<std::size_t>(written - out.data()));
+}
+
 void SymbolTextRenderer::placePiece(std::string& out) {
-    if (lineColumns_ > 0 && lineColumns_ + pieceColumns_ > wrapColumns_) {
+    const std::uint64_t columns = piece_.size();
+    if (lineColumns_ > 0 && lineColumns_ + columns > wrapColumns_) {
         out.push_back('\n');
         lineColumns_ = 0;
     }
-    out += piece_;
-    lineColumns_ += pieceColumns_;
+    convert(piece_.data(), piece_.size(), out);
+    lineColumns_ += columns;
     piece_.clear();
-    pieceColumns_ = 0;
-}
-
-void SymbolTextRenderer::appendCharacter(const char* bytes, std::size_t length, unsigned columns, bool separator,
-                                         std::string& out) {
-    if (wrapColumns_ == 0) {
-        out.append(bytes, length);
-        return;
-    }
-    piece_.append(bytes, length);
-    pieceColumns_ += columns;
-    if (separator) {
-        placePiece(out);
-    }
 }
 
 void SymbolTextRenderer::feed(const char* text, std::size_t size, std::string& out) {
-    std::size_t pos = 0;
-    char pair[2];
-    while (pos < size) {
-        const char c = text[pos];
-        if (!haveLead_ && static_cast<unsigned char>(c) < 0x80) {
-            appendCharacter(text + pos, 1, NARROW_COLUMNS, c == SYMBOL_ALPHABET.separator[0], out);
-            ++pos;
-            continue;
+    if (wrapColumns_ == 0) {
+        convert(text, size, out);
+        return;
+    }
+    const char* end = text + size;
+    while (text < end) {
+        const void* found = std::memchr(text, SYMBOL_ALPHABET.separator[0], static_cast<std::size_t>(end - text));
+        if (found == nullptr) {
+            piece_.append(text, static_cast<std::size_t>(end - text));
+            return;
         }
-        if (!haveLead_) {
-            lead_ = c;
-            haveLead_ = true;
-            ++pos;
-            if (pos == size) {
-                break;
-            }
-        }
-        pair[0] = lead_;
-        pair[1] = text[pos++];
-        haveLead_ = false;
-        const WideSymbolForm* wide = utf8_ ? findWideSymbol(pair[0], pair[1]) : nullptr;
-        if (wide != nullptr) {
-            appendCharacter(wide->utf8, WIDE_SYMBOL_UTF8_LENGTH, FULL_WIDTH_COLUMNS, false, out);
-        } else {
-            appendCharacter(pair, 2, FULL_WIDTH_COLUMNS, false, out);
-        }
+        const char* pieceEnd = static_cast<const char*>(found) + 1;
+        piece_.append(text, static_cast<std::size_t>(pieceEnd - text));
+        placePiece(out);
+        text = pieceEnd;
     }
 }
 

@@ -5,7 +5,8 @@
 // the break leads the next number, whose reader skips white space: wrapped
 // text decodes as it is. A line holds as many whole numbers as fit in the
 // width; a number wider than the width alone gets a line of its own.
-// Columns are character cells: "！" and "￥" are full-width and take two.
+// Columns are character cells: "！" and "￥" are full-width and take two,
+// so a piece of code page 936 text takes as many columns as it has bytes.
 #pragma once
 
 #include <cstddef>
@@ -23,8 +24,8 @@ public:
     void finish(std::string& out);
 
 private:
-    void appendCharacter(const char* bytes, std::size_t length, unsigned columns, bool separator,
-                         std::string& out);
+    // Appends `text` in the output charset.
+    void convert(const char* text, std::size_t size, std::string& out);
     void placePiece(std::string& out);
 
     bool utf8_;
@@ -32,7 +33,6 @@ private:
     bool haveLead_ = false;  // a two-byte symbol was cut by the last chunk
     char lead_ = 0;
     std::string piece_;  // the number being collected, when wrapping
-    std::uint64_t pieceColumns_ = 0;
     std::uint64_t lineColumns_ = 0;
 };
 
