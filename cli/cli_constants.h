@@ -13,11 +13,13 @@ inline constexpr const char* STANDARD_STREAM = "-";
 // Bytes read from the input per call.
 inline constexpr std::size_t READ_CHUNK = 256 * 1024;
 
-// Symbol text handed to the decoder per call. A piece of text this long
-// holds about a quarter of its length in block bytes, and a zlib stream
-// inflates at most about 1032 times: the bytes one call can yield stay
-// near 4 MiB however well the data compressed.
-inline constexpr std::size_t DECODE_FEED_CHUNK = 16 * 1024;
+// Block bytes handed to zlib's inflate per call. A zlib stream inflates at
+// most about 1032 times, so the bytes one call can yield stay near 4 MiB
+// however well the data compressed.
+inline constexpr std::size_t INFLATE_FEED_CHUNK = 4 * 1024;
+
+// Filled buffers waiting between the two threads of encode and decode.
+inline constexpr std::size_t QUEUE_DEPTH = 4;
 
 // Output is collected up to this size before it is written.
 inline constexpr std::size_t WRITE_CHUNK = 256 * 1024;

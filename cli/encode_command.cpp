@@ -1,7 +1,8 @@
-// Encode: input of known length -> SymbolTextEncoder -> charset and wrap ->
-// output, chunk by chunk.
+// Encode: input of known length -> SymbolTextEncoder (zlib and the symbols)
+// on this thread; charset, wrapping and writing on a second one.
 #include <vector>
 
+#include "chunk_queue.h"
 #include "commands.h"
 #include "compressed_block.h"
 #include "file_io.h"
@@ -13,6 +14,8 @@ namespace cli {
 namespace {
 
 const char* const ENCODE_FAILED = "cannot encode";
+
+using SymbolQueue = ChunkQueue<AnsiText>;
 
 // Copies a pipe into a spool file and rewinds it: the block header needs
 // the length before the first byte is encoded.
@@ -36,6 +39,55 @@ Outcome spoolInput(File& input, File& spool, std::vector<std::uint8_t>& buffer, 
 
 Outcome inputChanged(const File& input) {
     return Outcome::inputOutput(input.name(), "file changed size while being read");
+}
+
+// Reads exactly `length` bytes and sends their symbol text, the stream's
+// end included.
+Outcome encodeInput(File& source, std::uint64_t length, std::vector<std::uint8_t>& buffer, SymbolQueue& queue) {
+    SymbolTextEncoder encoder(length);
+    std::uint64_t consumed = 0;
+    AnsiText symbols;
+    for (;;) {
+        std::size_t got = 0;
+        Outcome outcome = source.read(buffer.data(), buffer.size(), got);
+        if (!outcome.ok()) {
+            return outcome;
+        }
+        consumed += got;
+        if (consumed > length || (got == 0 && consumed != length)) {
+            return inputChanged(source);
+        }
+        if (!queue.acquire(symbols)) {
+            return Outcome::success();  // the writer failed and says why
+        }
+        const CodecStatus status =
+            got == 0 ? encoder.finish(symbols) : encoder.feed(buffer.data(), got, symbols);
+        if (status != CodecStatus::Ok) {
+            return Outcome::codec(ENCODE_FAILED, status);
+        }
+        queue.send(std::move(symbols));
+        if (got == 0) {
+            return Outcome::success();
+        }
+    }
+}
+
+Outcome writeSymbols(SymbolQueue& queue, SymbolTextRenderer& renderer, File& output) {
+    std::string text;
+    AnsiText symbols;
+    while (queue.receive(symbols)) {
+        renderer.feed(symbols.data(), symbols.size(), text);
+        queue.release(std::move(symbols));
+        Outcome outcome = writePending(output, text);
+        if (!outcome.ok()) {
+            return outcome;
+        }
+    }
+    if (queue.cancelled()) {
+        return Outcome::success();
+    }
+    renderer.finish(text);
+    return writePending(output, text, true);
 }
 
 }  // namespace
@@ -66,45 +118,10 @@ Outcome runEncode(const Options& options) {
     if (!outcome.ok()) {
         return outcome;
     }
-    SymbolTextEncoder encoder(length);
     SymbolTextRenderer renderer(options.charset != Charset::Cp936, options.wrapColumns);
-    AnsiText symbols;
-    std::string text;
-    std::uint64_t consumed = 0;
-    for (;;) {
-        std::size_t got = 0;
-        outcome = source->read(buffer.data(), buffer.size(), got);
-        if (!outcome.ok()) {
-            return outcome;
-        }
-        if (got == 0) {
-            break;
-        }
-        consumed += got;
-        if (consumed > length) {
-            return inputChanged(*source);
-        }
-        const CodecStatus status = encoder.feed(buffer.data(), got, symbols);
-        if (status != CodecStatus::Ok) {
-            return Outcome::codec(ENCODE_FAILED, status);
-        }
-        renderer.feed(symbols.data(), symbols.size(), text);
-        symbols.clear();
-        outcome = writePending(target.file(), text);
-        if (!outcome.ok()) {
-            return outcome;
-        }
-    }
-    if (consumed != length) {
-        return inputChanged(*source);
-    }
-    const CodecStatus status = encoder.finish(symbols);
-    if (status != CodecStatus::Ok) {
-        return Outcome::codec(ENCODE_FAILED, status);
-    }
-    renderer.feed(symbols.data(), symbols.size(), text);
-    renderer.finish(text);
-    outcome = writePending(target.file(), text, true);
+    outcome = runTwoStages<AnsiText>(
+        QUEUE_DEPTH, [&](SymbolQueue& queue) { return encodeInput(*source, length, buffer, queue); },
+        [&](SymbolQueue& queue) { return writeSymbols(queue, renderer, target.file()); });
     return outcome.ok() ? target.commit() : outcome;
 }
 
