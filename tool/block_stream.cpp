@@ -7,10 +7,13 @@ namespace {
 
 // zlib counts input in 32-bit units; larger chunks are fed in parts.
 constexpr std::size_t MAX_ZLIB_CHUNK = std::size_t{1} << 30;
-// Inflate output is written straight into the caller's array in steps that
-// double while the stream keeps filling them.
+// Inflate output is written straight into the spare room of the caller's
+// array, in steps that double while the stream keeps filling them (every
+// step is zero-filled first).
 constexpr std::size_t FIRST_OUTPUT_STEP = 4096;
 constexpr std::size_t MAX_OUTPUT_STEP = std::size_t{1} << 20;
+// deflate cannot pack more than this many bytes into one byte of stream.
+constexpr std::uint64_t MAX_DEFLATE_RATIO = 1032;
 
 void appendLittleEndian32(std::uint32_t value, ByteArray& out) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
@@ -117,16 +120,22 @@ CodecStatus BlockInflater::end(CodecStatus status) {
 
 CodecStatus BlockInflater::readHeader() {
     if (readLittleEndian32(header_) != BLOCK_MAGIC) return end(CodecStatus::WrongMagic);
-    std::uint32_t length = readLittleEndian32(header_ + 4);
+    length_ = readLittleEndian32(header_ + 4);
     // The block of empty input: nothing to inflate, whatever follows.
-    if (length == 0) return end(CodecStatus::Ok);
+    if (length_ == 0) return end(CodecStatus::Ok);
     // Twice the length modulo 2^32, read as signed.
-    room_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(length * 2u));
+    room_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(length_ * 2u));
     if (room_ <= 0) return end(CodecStatus::LargerThanRoom);
     int result = inflateInit(&zlib_);
     if (result != Z_OK) return end(inflateFailure(result, zlib_.msg));
     zlibOpen_ = true;
     return CodecStatus::Ok;
+}
+
+void BlockInflater::reserveOutput(ByteArray& out) const {
+    if (blockSizeLimit_ <= BLOCK_HEADER_SIZE) return;
+    std::uint64_t possible = (blockSizeLimit_ - BLOCK_HEADER_SIZE) * MAX_DEFLATE_RATIO;
+    out.reserve(out.size() + static_cast<std::size_t>(std::min<std::uint64_t>(length_, possible)));
 }
 
 CodecStatus BlockInflater::feed(const std::uint8_t* data, std::size_t size, ByteArray& out) {
@@ -137,7 +146,7 @@ CodecStatus BlockInflater::feed(const std::uint8_t* data, std::size_t size, Byte
             headerSize_ += take;
             data += take;
             size -= take;
-            if (headerSize_ == BLOCK_HEADER_SIZE) readHeader();
+            if (headerSize_ == BLOCK_HEADER_SIZE && readHeader() == CodecStatus::Ok) reserveOutput(out);
             continue;
         }
         std::size_t take = std::min(size, MAX_ZLIB_CHUNK);
@@ -155,15 +164,28 @@ CodecStatus BlockInflater::inflateInto(ByteArray& out) {
     for (;;) {
         // One byte past the room tells a stream that does not fit it.
         std::uint64_t mostLeft = static_cast<std::uint64_t>(room_) + 1 - produced_;
-        std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(step, mostLeft));
         std::size_t before = out.size();
-        growFor(out, before + want, before + static_cast<std::size_t>(mostLeft));
-        out.resize(before + want);
-        zlib_.next_out = out.data() + before;
+        std::size_t spare = out.capacity() - before;
+        std::size_t want;
+        if (spare == 0) {
+            // The array is full (a reservation of the stored length is
+            // usually exact): grow it only for output that really comes.
+            want = static_cast<std::size_t>(std::min<std::uint64_t>(sizeof scratch_, mostLeft));
+            zlib_.next_out = scratch_;
+        } else {
+            want = static_cast<std::size_t>(std::min<std::uint64_t>(std::min(step, spare), mostLeft));
+            out.resize(before + want);
+            zlib_.next_out = out.data() + before;
+        }
         zlib_.avail_out = static_cast<uInt>(want);
         int result = inflate(&zlib_, Z_NO_FLUSH);
         std::size_t got = want - zlib_.avail_out;
-        out.resize(before + got);
+        if (spare == 0) {
+            growFor(out, before + got, before + static_cast<std::size_t>(mostLeft));
+            out.insert(out.end(), scratch_, scratch_ + got);
+        } else {
+            out.resize(before + got);
+        }
         produced_ += got;
         if (produced_ > static_cast<std::uint64_t>(room_)) return end(CodecStatus::LargerThanRoom);
         if (result == Z_STREAM_END) return end(CodecStatus::Ok);

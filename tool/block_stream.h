@@ -37,7 +37,7 @@ private:
     bool started_ = false;
     bool zlibOpen_ = false;
     z_stream zlib_{};
-    std::uint8_t scratch_[16384];
+    std::uint8_t scratch_[16384];  // deflate output on its way to `out`
 };
 
 // Reads a block: the 8 header bytes, then inflates the zlib stream into at
@@ -51,6 +51,11 @@ public:
     BlockInflater(const BlockInflater&) = delete;
     BlockInflater& operator=(const BlockInflater&) = delete;
 
+    // The block will have at most `size` bytes. Lets the output be reserved
+    // in one go when the header arrives: the stored length, but never more
+    // than that many bytes can inflate to.
+    void limitBlockSize(std::uint64_t size) { blockSizeLimit_ = size; }
+
     // Appends the bytes inflated so far to `out`; they are the result only
     // if finish() gives Ok. Returns Ok while no failure is known.
     CodecStatus feed(const std::uint8_t* data, std::size_t size, ByteArray& out);
@@ -59,18 +64,23 @@ public:
     // False once the result is known (stream end or failure): later input
     // cannot change it.
     bool wantsMore() const { return !done_; }
+    CodecStatus status() const { return status_; }
 
 private:
     CodecStatus readHeader();
+    void reserveOutput(ByteArray& out) const;
     CodecStatus inflateInto(ByteArray& out);
     CodecStatus end(CodecStatus status);
 
     std::uint8_t header_[BLOCK_HEADER_SIZE] = {};
     std::size_t headerSize_ = 0;
+    std::uint64_t blockSizeLimit_ = 0;  // 0: not known
+    std::uint32_t length_ = 0;
     std::int64_t room_ = 0;
     std::uint64_t produced_ = 0;
     CodecStatus status_ = CodecStatus::Ok;
     bool done_ = false;
     bool zlibOpen_ = false;
     z_stream zlib_{};
+    std::uint8_t scratch_[16384];  // output while `out` has no spare room
 };

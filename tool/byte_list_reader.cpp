@@ -48,30 +48,30 @@ void ByteListReader::read(const char* text, std::size_t size, ByteArray& out) {
     const auto* at = reinterpret_cast<const unsigned char*>(text);
     const unsigned char* end = at + size;
     if (ended_ || at == end) return;
-    // Every byte but one needs a separator character of its own.
+    // Each byte this text completes ends at a separator in it.
     std::size_t before = out.size();
     out.resize(before + size);
     std::uint8_t* written = out.data() + before;
     int digits = plainDigits_;
     std::uint32_t value = plainValue_;
 
+    auto leaveLocalPlain = [&] {
+        plainDigits_ = digits;
+        plainValue_ = value;
+        leavePlain();
+        digits = NOT_PLAIN;
+    };
     auto addDigit = [&](unsigned d) {
         if (digits >= 0 && digits < MAX_PLAIN_DIGITS) {
             value = value * 10 + d;
             ++digits;
         } else {
-            plainDigits_ = digits;
-            plainValue_ = value;
-            leavePlain();
-            digits = NOT_PLAIN;
+            leaveLocalPlain();
             number_.digit(d);
         }
     };
     auto addOther = [&](char c) {
-        plainDigits_ = digits;
-        plainValue_ = value;
-        leavePlain();
-        digits = NOT_PLAIN;
+        leaveLocalPlain();
         number_.put(c);
     };
     auto addWide = [&](unsigned char lead, unsigned char trail) {

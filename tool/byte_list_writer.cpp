@@ -40,3 +40,9 @@ void ByteListWriter::append(const std::uint8_t* bytes, std::size_t size, AnsiTex
         size -= count;
     }
 }
+
+std::size_t ByteListWriter::measure(const std::uint8_t* bytes, std::size_t size) const {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < size; ++i) length += table_[bytes[i]].length;
+    return first_ && size > 0 ? length - 1 : length;  // no separator before the first value
+}

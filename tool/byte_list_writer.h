@@ -16,6 +16,9 @@ public:
     // Appends the values of `bytes` to `out`, with a separator before each
     // value except the first of the whole list.
     void append(const std::uint8_t* bytes, std::size_t size, AnsiText& out);
+    // The number of characters append() would add: lets a caller reserve
+    // the whole text once instead of growing it step by step.
+    std::size_t measure(const std::uint8_t* bytes, std::size_t size) const;
 
 private:
     // A separator and up to three digits of two bytes each, padded so every

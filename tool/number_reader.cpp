@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -115,11 +114,8 @@ void NumberReader::mantissaDigit(unsigned d, bool integerPart) {
 
 void NumberReader::becomeBig() {
     s_.big = true;
-    if (s_.exact == 0) return;
-    char text[24];
-    int length = std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(s_.exact));
-    for (int i = 0; i < length; ++i) digits_[i] = text[i];
-    s_.digitCount = static_cast<std::size_t>(length);
+    if (s_.exact == 0) return;  // leading zeros are no significant digits
+    s_.digitCount = static_cast<std::size_t>(std::to_chars(digits_, digits_ + MAX_DIGITS, s_.exact).ptr - digits_);
 }
 
 double NumberReader::value() const {
@@ -136,8 +132,7 @@ double NumberReader::value() const {
     if (s_.big) {
         for (; length < s_.digitCount; ++length) text[length] = digits_[length];
     } else if (s_.exact != 0) {
-        length = static_cast<std::size_t>(
-            std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(s_.exact)));
+        length = static_cast<std::size_t>(std::to_chars(text, text + sizeof text, s_.exact).ptr - text);
     }
     if (length == 0) return s_.negative ? -0.0 : 0.0;
     if (s_.sticky) {
@@ -146,11 +141,11 @@ double NumberReader::value() const {
     }
     std::int64_t exponent = scale + (s_.exponentNegative ? -s_.exponent : s_.exponent);
     exponent = std::max(-EXPONENT_CLAMP, std::min(EXPONENT_CLAMP, exponent));
-    // D * 10^exponent with D of `digitCount` digits is at least 1 exactly
-    // when digitCount + exponent > 0: out of range then means overflow.
+    // The digits times 10^exponent are at least 1 exactly when their count
+    // plus the exponent is positive: out of range then means overflow.
     bool aboveOne = static_cast<std::int64_t>(length) + exponent > 0;
-    length += static_cast<std::size_t>(
-        std::snprintf(text + length, sizeof text - length, "e%lld", static_cast<long long>(exponent)));
+    text[length++] = 'e';
+    length = static_cast<std::size_t>(std::to_chars(text + length, text + sizeof text, exponent).ptr - text);
 
     double magnitude = 0;
     auto [end, error] = std::from_chars(text, text + length, magnitude);

@@ -3,18 +3,23 @@
 #include <new>
 
 #include "byte_list_reader.h"
+#include "compressed_block.h"
 #include "byte_list_writer.h"
 #include "symbol_alphabet.h"
 #include "symbol_stream.h"
 
+// The whole block first, then the text in one reservation of its exact
+// size: growing a text of several times the input step by step would copy
+// it and touch fresh memory twice over.
 EncodeResult encodeSymbolTextChecked(const ByteArray& bytes) {
     try {
-        SymbolTextEncoder encoder(bytes.size());
+        BlockResult block = compressBlockChecked(bytes);
+        if (block.status != CodecStatus::Ok) return {block.status, {}};
+        ByteListWriter writer(SYMBOL_ALPHABET);
         AnsiText text;
-        CodecStatus status = encoder.feed(bytes.data(), bytes.size(), text);
-        if (status == CodecStatus::Ok) status = encoder.finish(text);
-        if (status != CodecStatus::Ok) return {status, {}};
-        return {status, std::move(text)};
+        text.reserve(writer.measure(block.bytes.data(), block.bytes.size()));
+        writer.append(block.bytes.data(), block.bytes.size(), text);
+        return {CodecStatus::Ok, std::move(text)};
     } catch (const std::bad_alloc&) {
         return {CodecStatus::OutOfMemory, {}};
     }
@@ -23,6 +28,7 @@ EncodeResult encodeSymbolTextChecked(const ByteArray& bytes) {
 DecodeResult decodeSymbolTextChecked(const AnsiText& text) {
     try {
         SymbolTextDecoder decoder;
+        decoder.limitTextSize(text.size());
         ByteArray bytes;
         decoder.feed(text.data(), text.size(), bytes);
         CodecStatus status = decoder.finish(bytes);

@@ -73,21 +73,26 @@ SymbolTextDecoder::SymbolTextDecoder() : state_(std::make_unique<State>()) {}
 
 SymbolTextDecoder::~SymbolTextDecoder() = default;
 
+void SymbolTextDecoder::limitTextSize(std::uint64_t size) {
+    // Each block byte takes at least one character (its separator), bar
+    // the last.
+    state_->inflater.limitBlockSize(size + 1);
+}
+
 CodecStatus SymbolTextDecoder::feed(const char* text, std::size_t size, ByteArray& out) {
     State& s = *state_;
     if (s.memoryStatus != CodecStatus::Ok) return s.memoryStatus;
     try {
-        CodecStatus status = CodecStatus::Ok;
         // Once the block's result is known the rest of the text is ignored.
         while (size > 0 && s.inflater.wantsMore()) {
             std::size_t step = std::min(size, DECODE_STEP);
             s.block.clear();
             s.reader.read(text, step, s.block);
-            status = s.inflater.feed(s.block.data(), s.block.size(), out);
+            s.inflater.feed(s.block.data(), s.block.size(), out);
             text += step;
             size -= step;
         }
-        return status;
+        return s.inflater.status();
     } catch (const std::bad_alloc&) {
         return s.memoryStatus = CodecStatus::OutOfMemory;
     }
