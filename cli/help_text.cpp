@@ -9,7 +9,8 @@ namespace cli {
 
 std::string helpText() {
     const std::string name = PROGRAM_NAME;
-    const std::string window = std::to_string(CHARSET_DETECT_WINDOW / 1024) + " KiB";
+    static_assert(CHARSET_DETECT_WINDOW % (1024 * 1024) == 0, "the text below counts in MiB");
+    const std::string window = std::to_string(CHARSET_DETECT_WINDOW / (1024 * 1024)) + " MiB";
     const std::string maxInput = std::to_string(BLOCK_MAX_INPUT);
     return "Usage: " + name + " [encode] [OPTION]... [FILE]\n"
            "  or:  " + name + " decode [OPTION]... [FILE]\n"
@@ -35,7 +36,8 @@ std::string helpText() {
            "\n"
            "Encode writes UTF-8 unless --charset=cp936 is given and ends its output\n"
            "with a line feed; it takes at most " + maxInput + " bytes. Input from a pipe\n"
-           "is first copied to a temporary file (in TMPDIR) to learn its length.\n"
+           "is first copied to a temporary file (TMPDIR, or TEMP on Windows) to learn\n"
+           "its length.\n"
            "\n"
            "Decode without --charset reads the text as UTF-8, converting it to code\n"
            "page 936, when the " + window + " from its first byte of 0x80 or above are valid\n"
