@@ -12,6 +12,9 @@
 #include "codec_status.h"
 #include "compressed_block.h"
 #include "symbol_codec.h"
+#include "text_helpers.h"
+
+#include <zlib.h>
 
 namespace {
 
@@ -87,6 +90,30 @@ TEST(CliVectors, DecodeTakesTheLooserFormsOfTheFormat) {
     }
 }
 
+// The block a code page 936 symbol text holds, read back with the text
+// helpers alone: each symbol replaced by its list character, then parsed.
+ByteArray blockOfSymbols(const std::string& cp936) {
+    const char* const symbols[] = {"\xA3\xA1", "@", "#", "\xA3\xA4", "%", "^", "&", "*", "-", "+"};
+    std::string list = cp936;
+    for (int digit = 0; digit < 10; ++digit) {
+        list = replaceAll(list, symbols[digit], std::string(1, static_cast<char>('0' + digit)));
+    }
+    return parseByteList(replaceAll(list, "=", ","));
+}
+
+// The header and zlib's one-shot compress of `input`.
+ByteArray oneShotBlock(const std::string& input) {
+    ByteArray block = {13, 15, 62, 3};
+    for (int shift = 0; shift < 32; shift += 8) {
+        block.push_back(static_cast<std::uint8_t>(input.size() >> shift));
+    }
+    uLongf size = compressBound(static_cast<uLong>(input.size()));
+    ByteArray stream(size);
+    EXPECT_EQ(compress(stream.data(), &size, reinterpret_cast<const Bytef*>(input.data()), input.size()), Z_OK);
+    block.insert(block.end(), stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(size));
+    return block;
+}
+
 // Large enough for many read chunks, decoder feeds and output writes.
 TEST(CliStreaming, ChunkedEncodeEqualsTheOneShotCodecAndDecodesBack) {
     const std::string input = corpusBytes(3 * 1024 * 1024 + 17);
@@ -96,6 +123,7 @@ TEST(CliStreaming, ChunkedEncodeEqualsTheOneShotCodecAndDecodesBack) {
     const CliResult cp936 = runCli({"encode", "--charset=cp936"}, input);
     ASSERT_EQ(cp936.exitStatus, 0) << cp936.err;
     EXPECT_TRUE(cp936.out == oneShot.text + "\n") << "the streamed text differs from the one-shot text";
+    EXPECT_TRUE(blockOfSymbols(cp936.out) == oneShotBlock(input)) << "the stream differs from zlib's compress";
     const CliResult utf8 = runCli({"encode"}, input);
     ASSERT_EQ(utf8.exitStatus, 0) << utf8.err;
     EXPECT_TRUE(utf8.out == symbolsAsUtf8(oneShot.text) + "\n");
