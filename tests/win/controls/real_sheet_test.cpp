@@ -53,7 +53,7 @@ TEST_F(RealSheetTest, KeyedControlSpritesLeaveNoMagenta) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Canvas canvas(c.source.right, c.source.bottom);
+        MemoryCanvas canvas(c.source.right, c.source.bottom);
         const RECT destination{0, 0, c.source.right, c.source.bottom};
         drawSkinPiece(canvas.dc(), destination, c.source, c.key, 1);
         EXPECT_FALSE(canvas.contains(SheetColor::key));
