@@ -10,7 +10,7 @@ namespace {
 class LabelSkinTest : public ControlSkinTest {
 protected:
     // A skinned "Static" painted in full onto a canvas of its own size.
-    HWND paintLabel(Canvas& canvas, const std::string& text, DWORD style) {
+    HWND paintLabel(MemoryCanvas& canvas, const std::string& text, DWORD style) {
         HWND label = createChild("Static", text.c_str(), style, 0, 0, canvas.width(), canvas.height());
         installStaticSkin(label);
         RECT all{0, 0, canvas.width(), canvas.height()};
@@ -19,10 +19,10 @@ protected:
     }
 
     // Ink of a label's text: every pixel that is not the background.
-    RECT textInk(const Canvas& canvas) { return canvas.inkBounds({SheetColor::background}); }
+    RECT textInk(const MemoryCanvas& canvas) { return canvas.inkBounds({SheetColor::background}); }
 
     int lineHeight() {
-        Canvas probe(10, 10);
+        MemoryCanvas probe(10, 10);
         SelectObject(probe.dc(), GetStockObject(DEFAULT_GUI_FONT));
         TEXTMETRICA metrics;
         GetTextMetricsA(probe.dc(), &metrics);
@@ -37,7 +37,7 @@ TEST_F(LabelSkinTest, TextIsDrawnLeftAlignedFromTheTopWhateverTheAlignmentStyle)
     } cases[] = {{"SS_LEFT", SS_LEFT}, {"SS_CENTER", SS_CENTER}, {"SS_RIGHT", SS_RIGHT}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Canvas canvas(200, 40);
+        MemoryCanvas canvas(200, 40);
         paintLabel(canvas, "WWW", c.style);
         RECT ink = textInk(canvas);
         EXPECT_LE(ink.left, 2);
@@ -62,7 +62,7 @@ TEST_F(LabelSkinTest, LinesStartAtTheTopWrapAtWordsAndAreCutAtTheBottom) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Canvas canvas(c.width, c.height);
+        MemoryCanvas canvas(c.width, c.height);
         paintLabel(canvas, c.text, SS_LEFT);
         RECT ink = textInk(canvas);
         EXPECT_LE(ink.top, line / 2);
@@ -80,13 +80,13 @@ TEST_F(LabelSkinTest, ShowsTheFirst2047BytesOfALongerText) {
     std::string text;
     for (int i = 0; i < 1023; ++i) text += "\r\n";
     text += std::string(10, 'W');
-    Canvas probe(10, 10);
+    MemoryCanvas probe(10, 10);
     SelectObject(probe.dc(), GetStockObject(DEFAULT_GUI_FONT));
     SIZE one, two;
     GetTextExtentPoint32A(probe.dc(), "W", 1, &one);
     GetTextExtentPoint32A(probe.dc(), "WW", 2, &two);
 
-    Canvas canvas(200, 1025 * line);
+    MemoryCanvas canvas(200, 1025 * line);
     paintLabel(canvas, text, SS_LEFT);
     RECT ink = textInk(canvas);
     EXPECT_GE(ink.top, 1023 * line);
@@ -98,7 +98,7 @@ TEST_F(LabelSkinTest, ShowsTheFirst2047BytesOfALongerText) {
 TEST_F(LabelSkinTest, AmpersandsArePrefixesEvenWithSsNoprefix) {
     // Reference: the same text as DrawTextA shows it without prefix handling.
     auto reference = [](const char* text) {
-        auto canvas = std::make_unique<Canvas>(100, 30, SheetColor::background);
+        auto canvas = std::make_unique<MemoryCanvas>(100, 30, SheetColor::background);
         SelectObject(canvas->dc(), GetStockObject(DEFAULT_GUI_FONT));
         SetBkMode(canvas->dc(), TRANSPARENT);
         SetTextColor(canvas->dc(), SheetColor::text);
@@ -108,12 +108,12 @@ TEST_F(LabelSkinTest, AmpersandsArePrefixesEvenWithSsNoprefix) {
     };
     for (DWORD style : {DWORD(SS_LEFT), DWORD(SS_LEFT | SS_NOPREFIX)}) {
         SCOPED_TRACE(style);
-        Canvas doubled(100, 30);
+        MemoryCanvas doubled(100, 30);
         paintLabel(doubled, "&&", style);
         EXPECT_EQ(textInk(doubled), textInk(*reference("&")));
 
         // "&A" shows an underlined A: its ink reaches lower than a plain A.
-        Canvas prefixed(100, 30);
+        MemoryCanvas prefixed(100, 30);
         paintLabel(prefixed, "&A", style);
         EXPECT_EQ(textInk(prefixed).left, textInk(*reference("A")).left);
         EXPECT_GT(textInk(prefixed).bottom, textInk(*reference("A")).bottom);
@@ -150,7 +150,7 @@ TEST_F(LabelSkinTest, IconIsStretchedOverTheClientAreaWithoutAFill) {
     SendMessageA(label, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     MoveWindow(label, 0, 0, 64, 48, FALSE);
     installStaticSkin(label);
-    Canvas canvas(80, 60);
+    MemoryCanvas canvas(80, 60);
     RECT all{0, 0, 80, 60};
     paintStatic(label, canvas.dc(), all);
 
@@ -170,7 +170,7 @@ TEST_F(LabelSkinTest, IconIsStretchedOverTheClientAreaWithoutAFill) {
 TEST_F(LabelSkinTest, KindsFourToThirtyOneAreLeftBlank) {
     for (DWORD kind = 4; kind <= 31; ++kind) {
         SCOPED_TRACE(kind);
-        Canvas canvas(40, 20);
+        MemoryCanvas canvas(40, 20);
         HWND label = paintLabel(canvas, "text", kind);
         EXPECT_EQ(canvas.inkBounds({SheetColor::canvas}), RECT{});
         DestroyWindow(label);

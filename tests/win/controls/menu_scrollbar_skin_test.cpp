@@ -19,7 +19,7 @@ TEST_F(SizeBoxSkinTest, GripSitsInTheBottomRightTenByTenOnTheBackground) {
                                c.width, c.height);
         MoveWindow(box, 0, 0, c.width, c.height, FALSE);  // it took the system's size
         installSizeBoxSkin(box);
-        Canvas canvas(c.width, c.height);
+        MemoryCanvas canvas(c.width, c.height);
         RECT all{0, 0, c.width, c.height};
         paintSizeBox(box, canvas.dc(), all);
         for (int y = 0; y < c.height; ++y) {

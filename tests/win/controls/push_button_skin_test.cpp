@@ -201,7 +201,7 @@ TEST_F(PushButtonSkinTest, FaceIsANineSliceInItsOrderWithKeyedCorners) {
         HWND button = createChild("Button", "", BS_PUSHBUTTON, 0, 0, c.width, c.height);
         installPushButtonSkin(button);
         writeSkinProp(button, SkinProp::buttonState, c.state);
-        Canvas canvas(c.width, c.height);
+        MemoryCanvas canvas(c.width, c.height);
         PieceRecorder recorder;
         paintPushButton(button, canvas.dc());
         ASSERT_EQ(recorder.calls().size(), 9u);
@@ -221,7 +221,7 @@ TEST_F(PushButtonSkinTest, FaceIsANineSliceInItsOrderWithKeyedCorners) {
 
 TEST_F(PushButtonSkinTest, PaintMessagesDrawTheFaceAndAnswerAsTheSkin) {
     HWND button = createButton();
-    Canvas canvas(buttonWidth, buttonHeight);
+    MemoryCanvas canvas(buttonWidth, buttonHeight);
     const struct {
         const char* name;
         UINT message;
@@ -261,7 +261,7 @@ TEST_F(PushButtonSkinTest, CaptionIsCentredAndAPressedOneMovesByHalfOfTwenty) {
         HWND button = createChild("Button", "WW", BS_PUSHBUTTON, 0, 0, 24, 32);
         installPushButtonSkin(button);
         writeSkinProp(button, SkinProp::buttonState, c.state);
-        Canvas canvas(24, 32);
+        MemoryCanvas canvas(24, 32);
         paintPushButton(button, canvas.dc());
         RECT ink = canvas.inkBounds({SheetColor::buttonFace[c.state], SheetColor::canvas});
         ASSERT_LT(ink.left, ink.right) << "no caption drawn";
@@ -282,7 +282,7 @@ TEST_F(PushButtonSkinTest, CaptionAmpersandsArePrefixes) {
     auto inkOf = [this](const char* caption) {
         HWND button = createChild("Button", caption, BS_PUSHBUTTON, 0, 0, 60, 24);
         installPushButtonSkin(button);
-        Canvas canvas(60, 24);
+        MemoryCanvas canvas(60, 24);
         paintPushButton(button, canvas.dc());
         DestroyWindow(button);
         return canvas.inkBounds({SheetColor::buttonFace[Normal], SheetColor::canvas});

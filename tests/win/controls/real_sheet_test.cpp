@@ -3,8 +3,10 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <optional>
+
+#include "decoded_sheet.h"
 #include "skin_fixture.h"
-#include "skin_sheet.h"
 #include "sprite.h"
 
 namespace {
@@ -13,28 +15,23 @@ class RealSheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         OleInitialize(nullptr);
-        sheet_ = decodeSkinSheet();
-        ASSERT_NE(sheet_, nullptr);
-        sheetDC_ = CreateCompatibleDC(nullptr);
-        oldBitmap_ = SelectObject(sheetDC_, sheet_);
+        sheet_.emplace();
+        ASSERT_TRUE(sheet_->ok());
         savedSheetDC_ = skinSheetDC;
-        skinSheetDC = sheetDC_;
+        skinSheetDC = sheet_->dc();
         fillSkinAtlas(atlas_);
     }
     void TearDown() override {
         skinSheetDC = savedSheetDC_;
-        SelectObject(sheetDC_, oldBitmap_);
-        DeleteDC(sheetDC_);
-        DeleteObject(sheet_);
+        sheet_.reset();
         OleUninitialize();
     }
 
     SkinAtlas atlas_ = {};
 
 private:
-    HBITMAP sheet_ = nullptr;
-    HDC sheetDC_ = nullptr, savedSheetDC_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
+    std::optional<DecodedSheet> sheet_;
+    HDC savedSheetDC_ = nullptr;
 };
 
 TEST_F(RealSheetTest, KeyedControlSpritesLeaveNoMagenta) {
@@ -53,7 +50,7 @@ TEST_F(RealSheetTest, KeyedControlSpritesLeaveNoMagenta) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Canvas canvas(c.source.right, c.source.bottom);
+        MemoryCanvas canvas(c.source.right, c.source.bottom);
         const RECT destination{0, 0, c.source.right, c.source.bottom};
         drawSkinPiece(canvas.dc(), destination, c.source, c.key, 1);
         EXPECT_FALSE(canvas.contains(SheetColor::key));

@@ -1,21 +1,11 @@
 #include "skin_fixture.h"
 
-#include <algorithm>
 #include <ostream>
 
-#include "sprite.h"
 
 namespace {
 
 constexpr char parentClass[] = "ControlSkinTestParent";
-
-UINT32 toPixel(COLORREF color) {
-    return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-}
-
-COLORREF toColor(UINT32 pixel) {
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
 
 void fillSheetRect(HDC dc, const RECT& sprite, COLORREF color) {
     RECT area{sprite.left, sprite.top, sprite.left + sprite.right, sprite.top + sprite.bottom};
@@ -71,7 +61,7 @@ void fillControlAtlas(SkinAtlas& atlas) {
 // The synthetic sheet: the key colour everywhere but on the sprites the
 // control painters use.
 HDC makeSyntheticSheet(const SkinAtlas& atlas) {
-    static Canvas sheet(218, 342, SheetColor::key);
+    static MemoryCanvas sheet(218, 342, SheetColor::key);
     const StateSkin& button = atlas.pushButton;
     const SkinPiece* faces[] = {&button.normal, &button.hot, &button.focused, &button.pressed,
                                 &button.disabled};
@@ -91,89 +81,11 @@ HDC makeSyntheticSheet(const SkinAtlas& atlas) {
     return sheet.dc();
 }
 
-std::vector<PieceCall> recordedCalls;
-
-void recordPiece(HDC, const RECT& destination, const RECT& source, COLORREF transparentColor,
-                 int transparent) {
-    recordedCalls.push_back({destination, source, transparentColor, transparent});
-}
-
 }  // namespace
 
 COLORREF syntheticGripPixel(int gx, int gy) {
     if (gx + gy < 9) return SheetColor::key;
     return RGB(20 * gx, 20 * gy, 100);
-}
-
-Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    oldBitmap_ = SelectObject(dc_, bitmap_);
-    bits_ = static_cast<UINT32*>(bits);
-    for (int i = 0; i < width * height; ++i) bits_[i] = toPixel(fill);
-}
-
-Canvas::~Canvas() {
-    SelectObject(dc_, oldBitmap_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-}
-
-COLORREF Canvas::pixel(int x, int y) const {
-    GdiFlush();
-    return toColor(bits_[y * width_ + x]);
-}
-
-RECT Canvas::inkBounds(const std::vector<COLORREF>& ground) const {
-    GdiFlush();
-    RECT bounds{width_, height_, 0, 0};
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            COLORREF color = toColor(bits_[y * width_ + x]);
-            bool isGround = false;
-            for (COLORREF g : ground) isGround = isGround || g == color;
-            if (isGround) continue;
-            bounds.left = std::min<LONG>(bounds.left, x);
-            bounds.top = std::min<LONG>(bounds.top, y);
-            bounds.right = std::max<LONG>(bounds.right, x + 1);
-            bounds.bottom = std::max<LONG>(bounds.bottom, y + 1);
-        }
-    }
-    if (bounds.right == 0) return RECT{};
-    return bounds;
-}
-
-bool Canvas::contains(COLORREF color) const {
-    GdiFlush();
-    for (int i = 0; i < width_ * height_; ++i) {
-        if (toColor(bits_[i]) == color) return true;
-    }
-    return false;
-}
-
-PieceRecorder::PieceRecorder() {
-    recordedCalls.clear();
-    setSkinPieceObserver(recordPiece);
-}
-
-PieceRecorder::~PieceRecorder() {
-    setSkinPieceObserver(nullptr);
-}
-
-const std::vector<PieceCall>& PieceRecorder::calls() const {
-    return recordedCalls;
-}
-
-void PieceRecorder::clear() {
-    recordedCalls.clear();
 }
 
 void ControlSkinTest::SetUp() {

@@ -1,7 +1,7 @@
 // Shared fixture of the control-skin tests: an atlas holding the values the
-// control painters read, a synthetic skin sheet whose sprites are solid,
-// known colours, memory canvases to paint on, and a recorder of every
-// drawSkinPiece call.
+// control painters read and a synthetic skin sheet whose sprites are solid,
+// known colours. Canvases and the drawSkinPiece recorder come from the
+// shared test support.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "memory_canvas.h"
+#include "piece_recorder.h"
 #include "skin_atlas.h"
 
 // Colours of the synthetic sheet and of the skin.
@@ -23,53 +25,12 @@ inline constexpr COLORREF checkBoxUnchecked = 0x0000FF;
 inline constexpr COLORREF checkBoxChecked = 0x00FFFF;
 inline constexpr COLORREF radioUnchecked = 0xFF0000;
 inline constexpr COLORREF radioChecked = 0xFFFF00;
-inline constexpr COLORREF canvas = 0xFFFFFF;  // what a canvas shows before painting
+inline constexpr COLORREF canvas = MemoryCanvas::defaultFill;  // an unpainted canvas
 }  // namespace SheetColor
 
 // Grip pixel (gx, gy) of the 10 x 10 synthetic size grip: a triangle in
 // the bottom-right half, each pixel its own colour; the rest is the key.
 COLORREF syntheticGripPixel(int gx, int gy);
-
-// A 32-bit memory DC of width x height, filled with `fill`.
-class Canvas {
-public:
-    Canvas(int width, int height, COLORREF fill = SheetColor::canvas);
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    COLORREF pixel(int x, int y) const;
-    // Bounds of the pixels that are none of `ground` (empty if none).
-    RECT inkBounds(const std::vector<COLORREF>& ground) const;
-    bool contains(COLORREF color) const;
-
-private:
-    int width_, height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ oldBitmap_;
-    UINT32* bits_;
-};
-
-// One drawSkinPiece call as the observer saw it.
-struct PieceCall {
-    RECT destination;
-    RECT source;
-    COLORREF transparentColor;
-    int transparent;
-};
-
-// Records drawSkinPiece calls while it exists.
-class PieceRecorder {
-public:
-    PieceRecorder();
-    ~PieceRecorder();
-    const std::vector<PieceCall>& calls() const;
-    void clear();
-};
 
 // Test base: the atlas and the synthetic sheet in place, a visible
 // top-level parent at a fixed screen position for the controls.

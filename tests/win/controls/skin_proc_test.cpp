@@ -45,7 +45,7 @@ TEST_F(ControlSkinProcTest, BackgroundFillCoversOnlyThePaintRectangle) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         HWND control = createChild(c.className, "", c.style, 0, 0, 100, 40);
-        Canvas canvas(100, 40);
+        MemoryCanvas canvas(100, 40);
         c.paint(control, canvas.dc(), paintRect);
         for (int y = 0; y < 40; ++y) {
             for (int x = 20; x < 88; ++x) {
@@ -77,7 +77,7 @@ TEST_F(ControlSkinProcTest, PaintIsTheSkinsAndEveryOtherMessageIsForwarded) {
         c.install(control);
         forwarded.clear();
         EXPECT_EQ(SendMessageA(control, WM_USER + 5, 0, 0), 1234);
-        Canvas canvas(60, 20);
+        MemoryCanvas canvas(60, 20);
         SendMessageA(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
         SendMessageA(control, WM_SIZE, 0, MAKELPARAM(60, 20));
         for (UINT message : {UINT(WM_USER + 5), UINT(WM_ERASEBKGND), UINT(WM_SIZE)}) {

@@ -38,7 +38,7 @@ protected:
     }
 
     // Paints the whole control onto canvas through the skin's painter.
-    static void paint(HWND toggle, Canvas& canvas) {
+    static void paint(HWND toggle, MemoryCanvas& canvas) {
         RECT all{0, 0, canvas.width(), canvas.height()};
         paintToggleButton(toggle, canvas.dc(), all, toggleSkinOf(toggle));
     }
@@ -79,7 +79,7 @@ TEST_F(ToggleSkinTest, DrawsTheNormalPieceOfTheSetTheParentReports) {
                 SetWindowLongPtrA(toggle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(indeterminateProc)));
         }
         install(toggle);
-        Canvas canvas(100, 20);
+        MemoryCanvas canvas(100, 20);
         PieceRecorder recorder;
         paint(toggle, canvas);
         ASSERT_EQ(recorder.calls().size(), 1u);
@@ -105,7 +105,7 @@ TEST_F(ToggleSkinTest, BoxSitsAtTheLeftEdgeHalfwayDownTruncated) {
             SCOPED_TRACE(testing::Message() << "style " << style << ", height " << c.clientHeight);
             HWND toggle = createToggle(style, "", 100, c.clientHeight);
             install(toggle);
-            Canvas canvas(100, c.clientHeight);
+            MemoryCanvas canvas(100, c.clientHeight);
             PieceRecorder recorder;
             paint(toggle, canvas);
             ASSERT_EQ(recorder.calls().size(), 1u);
@@ -130,7 +130,7 @@ TEST_F(ToggleSkinTest, TextIsOneLineSeventeenPixelsInWhateverTheStyle) {
         SCOPED_TRACE(c.name);
         HWND toggle = createToggle(c.style, longText.c_str(), 120, 40);
         install(toggle);
-        Canvas canvas(120, 40);
+        MemoryCanvas canvas(120, 40);
         PieceRecorder recorder;
         paint(toggle, canvas);
         ASSERT_EQ(recorder.calls().size(), 1u);

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../app/drop_data.h"
+#include "drop_data.h"
 #include "symbol_codec.h"
 #include "text_helpers.h"
 

@@ -3,22 +3,16 @@
 #include <utility>
 
 #include "skin_atlas.h"
-#include "sprite.h"
 
 namespace {
 
 std::vector<std::pair<HWND, UINT>> previousProcLog;
-std::vector<PieceCall> recordedCalls;
 
 LRESULT CALLBACK testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     previousProcLog.emplace_back(window, message);
     if (message == WM_SIZE || message == WM_DESTROY || message == kPlainMessage)
         return kPreviousProcResult;
     return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void recordPiece(HDC, const RECT& destination, const RECT& source, COLORREF transparentColor, int transparent) {
-    recordedCalls.push_back({destination, source, transparentColor, transparent != 0});
 }
 
 }  // namespace
@@ -88,65 +82,6 @@ HICON createSolidIcon(COLORREF color) {
     DeleteObject(mask);
     DeleteObject(colour);
     return icon;
-}
-
-PieceRecorder::PieceRecorder() {
-    recordedCalls.clear();
-    setSkinPieceObserver(recordPiece);
-}
-
-PieceRecorder::~PieceRecorder() {
-    setSkinPieceObserver(nullptr);
-}
-
-const std::vector<PieceCall>& PieceRecorder::calls() const {
-    return recordedCalls;
-}
-
-void PieceRecorder::clear() {
-    recordedCalls.clear();
-}
-
-MemoryCanvas::MemoryCanvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
-    HBRUSH brush = CreateSolidBrush(fill);
-    RECT all{0, 0, width, height};
-    FillRect(dc_, &all, brush);
-    DeleteObject(brush);
-}
-
-MemoryCanvas::~MemoryCanvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-}
-
-COLORREF MemoryCanvas::pixel(int x, int y) const {
-    return GetPixel(dc_, x, y);
-}
-
-RECT differingPixels(const MemoryCanvas& a, const MemoryCanvas& b) {
-    RECT box{a.width(), a.height(), -1, -1};
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            if (a.pixel(x, y) == b.pixel(x, y))
-                continue;
-            box.left = x < box.left ? x : box.left;
-            box.top = y < box.top ? y : box.top;
-            box.right = x > box.right ? x : box.right;
-            box.bottom = y > box.bottom ? y : box.bottom;
-        }
-    }
-    return box;
 }
 
 void pumpMessages(DWORD milliseconds) {

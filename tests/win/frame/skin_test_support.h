@@ -1,12 +1,16 @@
 // Shared fixture of the frame and installation tests: a "WTWindow" class
-// whose procedure records what reaches it, a recorder for drawSkinPiece
-// calls, and small helpers for windows, DCs and the message queue.
+// whose procedure records what reaches it and small helpers for windows
+// and the message queue. Canvases and the drawSkinPiece recorder come from
+// the shared test support.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+#include "memory_canvas.h"
+#include "piece_recorder.h"
 
 // What the test class's own procedure answers, so that a forwarded
 // message can be told from a consumed one by its result.
@@ -32,47 +36,6 @@ HWND createFramedWindow(int width, int height, DWORD style = WS_OVERLAPPEDWINDOW
 
 // A 16 x 16 icon of one opaque colour.
 HICON createSolidIcon(COLORREF color);
-
-struct PieceCall {
-    RECT destination;  // x, y, width, height
-    RECT source;
-    COLORREF transparentColor;
-    bool transparent;
-};
-
-// Records every drawSkinPiece call while it exists.
-class PieceRecorder {
-public:
-    PieceRecorder();
-    ~PieceRecorder();
-    PieceRecorder(const PieceRecorder&) = delete;
-    PieceRecorder& operator=(const PieceRecorder&) = delete;
-    const std::vector<PieceCall>& calls() const;
-    void clear();
-};
-
-// A 32-bit memory DC of the given size, filled with one colour.
-class MemoryCanvas {
-public:
-    MemoryCanvas(int width, int height, COLORREF fill);
-    ~MemoryCanvas();
-    MemoryCanvas(const MemoryCanvas&) = delete;
-    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
-    HDC dc() const { return dc_; }
-    COLORREF pixel(int x, int y) const;
-    int width() const { return width_; }
-    int height() const { return height_; }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-    int width_, height_;
-};
-
-// Bounding box (inclusive right/bottom) of the pixels that differ between
-// two canvases of the same size; empty (right < left) when none differ.
-RECT differingPixels(const MemoryCanvas& a, const MemoryCanvas& b);
 
 // Dispatches the thread's messages for about `milliseconds`.
 void pumpMessages(DWORD milliseconds);

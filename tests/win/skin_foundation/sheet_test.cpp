@@ -1,7 +1,7 @@
 // The program's skin sheet: the GIF facts the decoder relies on, and that
 // every atlas rectangle holds a sprite with magenta exactly where the
 // painters need the window to show through.
-#include "memory_canvas.h"
+#include "decoded_sheet.h"
 #include "skin_atlas.h"
 #include "skin_sheet.h"
 
@@ -206,29 +206,19 @@ class SkinSheetPixels : public ::testing::Test {
 protected:
     void SetUp() override {
         fillSkinAtlas(atlas);
-        sheet = decodeSkinSheet();
-        ASSERT_NE(sheet, nullptr);
-        dc = CreateCompatibleDC(NULL);
-        old = SelectObject(dc, sheet);
-    }
-    void TearDown() override {
-        SelectObject(dc, old);
-        DeleteDC(dc);
-        DeleteObject(sheet);
+        ASSERT_TRUE(decoded.ok());
     }
     COLORREF at(const RECT& source, LONG x, LONG y) const {
-        return GetPixel(dc, source.left + x, source.top + y);
+        return GetPixel(decoded.dc(), source.left + x, source.top + y);
     }
 
     SkinAtlas atlas{};
-    HBITMAP sheet = 0;
-    HDC dc = 0;
-    HGDIOBJ old = 0;
+    DecodedSheet decoded;
 };
 
 TEST_F(SkinSheetPixels, DecodesToTheLogicalScreenSize) {
     BITMAP info{};
-    GetObjectA(sheet, sizeof info, &info);
+    GetObjectA(decoded.bitmap(), sizeof info, &info);
     EXPECT_EQ(info.bmWidth, SHEET_WIDTH);
     EXPECT_EQ(info.bmHeight, SHEET_HEIGHT);
 }
@@ -298,7 +288,7 @@ TEST_F(SkinSheetPixels, BackgroundSampleIsFlat) {
     for (LONG y = 0; y < sample.bottom; ++y)
         for (LONG x = 0; x < sample.right; ++x)
             ASSERT_EQ(at(sample, x, y), RGB(202, 225, 243)) << x << ", " << y;
-    EXPECT_EQ(GetPixel(dc, 38, 156), 0xF3E1CAu);
+    EXPECT_EQ(GetPixel(decoded.dc(), 38, 156), 0xF3E1CAu);
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ protected:
         for (int y = 0; y < target.height(); ++y)
             for (int x = 0; x < target.width(); ++x)
                 if (x < area.left || x >= area.left + area.right || y < area.top || y >= area.top + area.bottom) {
-                    ASSERT_EQ(target.at(x, y), RED) << "outside the destination at " << x << ", " << y;
+                    ASSERT_EQ(target.pixel(x, y), RED) << "outside the destination at " << x << ", " << y;
                 }
     }
 
@@ -73,7 +73,7 @@ TEST_F(DrawSkinPiece, UnscaledOpaqueCopyIsExactAndKeepsTheStretchMode) {
 
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x)
-            ASSERT_EQ(target.at(5 + x, 6 + y), patternColour(x, y)) << x << ", " << y;
+            ASSERT_EQ(target.pixel(5 + x, 6 + y), patternColour(x, y)) << x << ", " << y;
     expectUntouchedOutside(destination);
     EXPECT_EQ(GetStretchBltMode(target.dc()), COLORONCOLOR);
     EXPECT_EQ(GetBkColor(target.dc()), 0x123456u);
@@ -88,8 +88,8 @@ TEST_F(DrawSkinPiece, DifferentHeightTakesTheHalftoneStretch) {
     EXPECT_EQ(GetStretchBltMode(target.dc()), HALFTONE);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 15; ++x)
-            ASSERT_TRUE(closeTo(target.at(2 + x, 3 + y), stripeColour(x), 24))
-                << "column " << x << " row " << y << ": " << std::hex << target.at(2 + x, 3 + y);
+            ASSERT_TRUE(closeTo(target.pixel(2 + x, 3 + y), stripeColour(x), 24))
+                << "column " << x << " row " << y << ": " << std::hex << target.pixel(2 + x, 3 + y);
     expectUntouchedOutside(destination);
 }
 
@@ -101,7 +101,7 @@ TEST_F(DrawSkinPiece, KeyedCopyWithoutKeyPixelsEqualsTheOpaqueCopy) {
 
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x)
-            ASSERT_EQ(target.at(x, y), opaque.at(x, y)) << x << ", " << y;
+            ASSERT_EQ(target.pixel(x, y), opaque.pixel(x, y)) << x << ", " << y;
 }
 
 TEST_F(DrawSkinPiece, KeyedCopyLeavesTheTargetColoursWhiteAndBlack) {
@@ -135,7 +135,7 @@ TEST_F(DrawSkinPiece, ColourKeyLetsTheTargetShowThroughExactlyAtKeyPixels) {
         drawSkinPiece(target.dc(), destination, c.source, c.key, 1);
         for (int y = 0; y < 10; ++y)
             for (int x = 0; x < 10; ++x)
-                ASSERT_EQ(target.at(7 + x, 9 + y), c.transparentAt(x, y) ? RED : c.spriteAt(x, y))
+                ASSERT_EQ(target.pixel(7 + x, 9 + y), c.transparentAt(x, y) ? RED : c.spriteAt(x, y))
                     << x << ", " << y;
         expectUntouchedOutside(destination);
     }
@@ -147,10 +147,10 @@ TEST_F(DrawSkinPiece, KeyedStretchAppliesTheKeyAfterScaling) {
     const RECT destination = {5, 5, 20, 20};
     drawSkinPiece(target.dc(), destination, FRAMED_DOT, MAGENTA, 1);
 
-    EXPECT_EQ(target.at(5, 5), RED);
-    EXPECT_EQ(target.at(24, 24), RED);
-    EXPECT_EQ(target.at(5, 14), RED);
-    EXPECT_TRUE(closeTo(target.at(14, 14), BLUE, 24)) << std::hex << target.at(14, 14);
+    EXPECT_EQ(target.pixel(5, 5), RED);
+    EXPECT_EQ(target.pixel(24, 24), RED);
+    EXPECT_EQ(target.pixel(5, 14), RED);
+    EXPECT_TRUE(closeTo(target.pixel(14, 14), BLUE, 24)) << std::hex << target.pixel(14, 14);
     expectUntouchedOutside(destination);
 }
 
