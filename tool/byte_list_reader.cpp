@@ -89,10 +89,15 @@ void ByteListReader::read(const char* text, std::size_t size, ByteArray& out) {
             pendingLead_ = -1;
         }
     }
+    const bool windows = SymbolWindowReader::AVAILABLE && mode_ == Mode::SymbolText;
     for (;;) {
+        if (windows && digits >= 0) at = window_.read(at, end, digits, value, written);
         // Plain digits, two-byte digit symbols and separators, without a
         // branch per character kind; anything else leaves to the full step.
+        // A symbol text tries the windows again after a window's length.
         const unsigned char* lastPair = end - 1;
+        if (windows && lastPair - at > static_cast<std::ptrdiff_t>(SymbolWindowReader::WINDOW))
+            lastPair = at + SymbolWindowReader::WINDOW;
         const unsigned wideLead = wideLead_;
         while (at < lastPair && digits >= 0 && digits < MAX_PLAIN_DIGITS) {
             unsigned c = at[0];

@@ -11,6 +11,7 @@
 #include "byte_types.h"
 #include "number_reader.h"
 #include "symbol_alphabet.h"
+#include "symbol_window.h"
 
 class ByteListReader {
 public:
@@ -54,6 +55,7 @@ private:
     void leavePlain();
 
     Mode mode_;
+    SymbolWindowReader window_{SYMBOL_ALPHABET};
     std::uint8_t kinds_[256];
     WideDigit wideDigits_[10];
     std::size_t wideDigitCount_ = 0;

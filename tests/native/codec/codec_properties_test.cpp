@@ -77,6 +77,21 @@ AnsiText mutatedSymbolText(Random& random) {
     return text;
 }
 
+// Runs of the eleven symbols only, with pieces of every length from empty
+// to past what a plain integer holds, now and then a damaged token.
+AnsiText symbolRunText(Random& random) {
+    const char* const digits[] = {"\xA3\xA1", "@", "#", "\xA3\xA4", "%", "^", "&", "*", "-", "+"};
+    AnsiText text;
+    std::size_t pieces = below(random, 60);
+    for (std::size_t i = 0; i < pieces; ++i) {
+        std::size_t length = below(random, 4) == 0 ? below(random, 22) : 1 + below(random, 3);
+        for (std::size_t j = 0; j < length; ++j) text += digits[below(random, std::size(digits))];
+        if (below(random, 30) == 0) text += TOKENS[below(random, std::size(TOKENS))];
+        text += "=";
+    }
+    return text;
+}
+
 ByteArray zlibCompress(const ByteArray& bytes) {
     uLongf size = compressBound(bytes.size());
     ByteArray stream(size);
@@ -159,6 +174,22 @@ TEST(OnePassChain, SymbolTextsParseLikeTheLiteralPasses) {
         DecodeResult decoded = decodeSymbolTextChecked(text);
         ASSERT_EQ(decoded.status, literal.status) << "text: " << text;
         ASSERT_EQ(decoded.bytes, literal.bytes) << "text: " << text;
+    }
+}
+
+TEST(OnePassChain, SymbolRunsParseLikeTheLiteralPassesInAnyChunks) {
+    Random random(8);
+    for (int round = 0; round < 20000; ++round) {
+        AnsiText text = symbolRunText(random);
+        ByteListReader reader(ByteListReader::Mode::SymbolText);
+        ByteArray block;
+        std::size_t at = 0;
+        for (std::size_t size : chunkSizes(random, text.size(), 120)) {
+            reader.read(text.data() + at, size, block);
+            at += size;
+        }
+        reader.finish(block);
+        ASSERT_EQ(block, literalSymbolTextBlock(text)) << "text: " << text;
     }
 }
 
